@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+
+// The board in twips: cell (c, r), both 1..9, is the square from ((c - 1) x 525, (r - 1) x 525)
+// to (c x 525, r x 525); its face is 495 x 495 starting 15 inside the outline, and its digit
+// stands 90 right of and below the face's corner.
+namespace board {
+
+inline constexpr int BoardTwips = 4740;
+inline constexpr int CellPitch = 525;
+inline constexpr int BlockPitch = 3 * CellPitch;
+inline constexpr int FaceInset = 15;
+inline constexpr int FaceSize = 495;
+inline constexpr int DigitInset = 105;
+inline constexpr int HintLeftInset = 45;
+inline constexpr int HighlightSize = 480;
+
+inline const QColor CellLine(190, 190, 190);
+inline const QColor BlockLine(0, 0, 0);
+inline const QColor EmptyFace(255, 255, 255);
+inline const QColor GivenFace(230, 230, 230);
+inline const QColor GivenDigit(0, 0, 0);
+inline const QColor HintDigit(0, 0, 255);
+
+inline double CellLeft(int c) { return CellPitch * (c - 1); }
+inline double CellTop(int r) { return CellPitch * (r - 1); }
+inline QPointF DigitPoint(int c, int r) { return {CellLeft(c) + DigitInset, CellTop(r) + DigitInset}; }
+
+// The hit square of cell (c, r) for the mouse: it lies 15 twips to the right of and below the
+// drawn cell, and a point hits it only strictly inside.
+inline double HitLeft(int c) { return FaceInset + CellPitch * (c - 1); }
+inline double HitTop(int r) { return FaceInset + CellPitch * (r - 1); }
+inline bool Hits(int c, int r, QPointF at) {
+    return HitLeft(c) < at.x() && at.x() < HitLeft(c) + CellPitch && HitTop(r) < at.y() &&
+           at.y() < HitTop(r) + CellPitch;
+}
+
+// A point is closed when it shows a line of the grid or belongs to a given cell.
+inline bool IsClosedColour(const QColor& colour) {
+    return colour == BlockLine || colour == CellLine || colour == GivenFace;
+}
+
+}  // namespace board

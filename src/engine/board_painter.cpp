@@ -1,0 +1,35 @@
+#include "engine/board_painter.h"
+
+#include "engine/board_geometry.h"
+#include "platform/fonts.h"
+#include "platform/surface.h"
+
+namespace board {
+
+QFont DigitFont() { return PointFont(QStringLiteral("Arial"), 15.75, true); }
+
+void DrawGrid(Surface& surface) {
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            surface.Box({CellLeft(c), CellTop(r)}, {CellLeft(c) + CellPitch, CellTop(r) + CellPitch},
+                        CellLine);
+        }
+    }
+    for (int d = 0; d < 3; ++d) {
+        for (int b = 0; b < 3; ++b) {
+            surface.Box({1.0 * BlockPitch * b, 1.0 * BlockPitch * d},
+                        {1.0 * BlockPitch * (b + 1), 1.0 * BlockPitch * (d + 1)}, BlockLine);
+        }
+    }
+}
+
+void PaintFace(Surface& surface, int c, int r, const QColor& colour) {
+    const QPointF corner(CellLeft(c) + FaceInset, CellTop(r) + FaceInset);
+    surface.FillBox(corner, corner + QPointF(FaceSize, FaceSize), colour);
+}
+
+void DrawDigit(Surface& surface, int c, int r, int digit, const QColor& colour) {
+    surface.Text(DigitPoint(c, r), QStringLiteral(" %1 ").arg(digit), colour, DigitFont());
+}
+
+}  // namespace board

@@ -1,0 +1,18 @@
+// The commands that open the other windows of the program, and the exports.
+#include "game/main_window.h"
+
+void Main::EditOplosser_Click() {}
+
+void Main::Puntenlijst_Click() {}
+
+void Main::ToolsGonfig_Click() {}
+
+void Main::ToolsPatroonOntwerpen_Click() {}
+
+void Main::LoadPuzzle() {}
+
+void Main::ExportWebPage() {}
+
+void Main::PrintPuzzleDialog() {}
+
+void Main::Save_Click(int) {}

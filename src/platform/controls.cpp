@@ -1,0 +1,135 @@
+#include "platform/controls.h"
+
+#include "platform/twips.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+// The borders of a window and the height of its caption and menu bars, in pixels, as the outer
+// sizes of the windows were measured.
+constexpr int WindowBorder = 4;
+constexpr int CaptionHeight = 19;
+constexpr int MenuHeight = 19;
+
+QWidget* MakeControl(ControlKind kind, QWidget* parent, const QString& caption) {
+    switch (kind) {
+        case ControlKind::Frame:
+            return new FrameBox(parent);
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setTextFormat(Qt::PlainText);
+            return label;
+        }
+        case ControlKind::BorderLabel: {
+            auto* label = new QLabel(parent);
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setLineWidth(1);
+            return label;
+        }
+        case ControlKind::ClickLabel: {
+            auto* label = new ClickLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setText(caption);
+            return label;
+        }
+        case ControlKind::Button:
+            return new QPushButton(caption, parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case ControlKind::HScroll:
+            return new QScrollBar(Qt::Horizontal, parent);
+        case ControlKind::VScroll:
+            return new QScrollBar(Qt::Vertical, parent);
+        case ControlKind::TextBox:
+            return new QLineEdit(caption, parent);
+        case ControlKind::ListBox:
+            return new QListWidget(parent);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Controls::Controls(QWidget* window, std::span<const ControlSpec> table) {
+    for (const ControlSpec& spec : table) {
+        QWidget* container = spec.container[0] == 0 ? window : byName_.value(spec.container);
+        Q_ASSERT_X(container, spec.name, "the container comes before its controls");
+        QWidget* control = MakeControl(spec.kind, container, QString::fromUtf8(spec.caption));
+        control->setObjectName(QString::fromLatin1(spec.name));
+        PlaceTwips(control, spec.left, spec.top, spec.width, spec.height);
+        byName_.insert(control->objectName(), control);
+    }
+}
+
+QWidget* Controls::operator[](const char* name) const {
+    QWidget* control = byName_.value(QString::fromLatin1(name));
+    Q_ASSERT_X(control, name, "no control of that name");
+    return control;
+}
+
+void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
+    if (width == NaturalSize || height == NaturalSize) {
+        control->adjustSize();
+    }
+    const QSize natural = control->size();
+    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top),
+                         width == NaturalSize ? natural.width() : TwipsToPixels(width),
+                         height == NaturalSize ? natural.height() : TwipsToPixels(height));
+}
+
+void SizeWindowTwips(QWidget* window, int outerWidth, int outerHeight, bool withMenu) {
+    window->setFixedSize(TwipsToPixels(outerWidth) - 2 * WindowBorder,
+                         TwipsToPixels(outerHeight) - 2 * WindowBorder - CaptionHeight -
+                             (withMenu ? MenuHeight : 0));
+}
+
+void FrameBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect r = rect().adjusted(0, fontMetrics().height() / 2, -1, -1);
+    const QColor dark = palette().color(QPalette::Mid);
+    const QColor light = palette().color(QPalette::Light);
+    painter.setPen(dark);
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    painter.setPen(light);
+    painter.drawRect(r.adjusted(1, 1, 0, 0));
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && isEnabled()) {
+        emit Clicked();
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void PictureButton::SetPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+OutlineSquare::OutlineSquare(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void OutlineSquare::SetColour(const QColor& colour) {
+    colour_ = colour;
+    update();
+}
+
+void OutlineSquare::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(colour_);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QHash>
+#include <QLabel>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <span>
+
+// The kinds of control a window is built from.
+enum class ControlKind {
+    Frame,        // a frame without caption that groups controls
+    Label,        // plain text
+    BorderLabel,  // an empty label with a single-line border that frames other controls
+    ClickLabel,   // text or picture that acts on a click
+    Button,
+    CheckBox,
+    HScroll,
+    VScroll,
+    TextBox,
+    ListBox,
+};
+
+inline constexpr int NaturalSize = -1;
+
+// One control of a window: its name, kind, container (empty for the window itself), caption, and
+// its place and size in twips relative to its container. A size of NaturalSize lets the control
+// take the size its content needs.
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    const char* container;
+    const char* caption;
+    int left;
+    int top;
+    int width = NaturalSize;
+    int height = NaturalSize;
+};
+
+// The controls of a window, built from a table; each control's objectName is its name in the
+// table, so that tests and tools find it.
+class Controls {
+public:
+    Controls(QWidget* window, std::span<const ControlSpec> table);
+    QWidget* operator[](const char* name) const;
+    template <class T>
+    T* Get(const char* name) const {
+        return static_cast<T*>((*this)[name]);
+    }
+
+private:
+    QHash<QString, QWidget*> byName_;
+};
+
+// Places a control at a position in twips; a size of NaturalSize keeps the control's natural size.
+void PlaceTwips(QWidget* control, int left, int top, int width = NaturalSize,
+                int height = NaturalSize);
+
+// Gives a window the inner size that belongs to an outer size in twips, which includes the
+// caption bar, the borders and, for a window with a menu bar, the menu.
+void SizeWindowTwips(QWidget* window, int outerWidth, int outerHeight, bool withMenu = false);
+
+// A frame without caption: an etched border whose top line lies a little below its top edge.
+class FrameBox : public QWidget {
+public:
+    explicit FrameBox(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A label that reports a left click, and takes none while it is disabled.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
+
+signals:
+    void Clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A button that shows nothing but its picture.
+class PictureButton : public QAbstractButton {
+public:
+    explicit PictureButton(QWidget* parent) : QAbstractButton(parent) {}
+    void SetPicture(const QPixmap& picture);
+    const QPixmap& Picture() const { return picture_; }
+    QSize sizeHint() const override { return picture_.isNull() ? QSize(32, 32) : picture_.size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+// A square outline that lies over other controls without taking their mouse events.
+class OutlineSquare : public QWidget {
+public:
+    explicit OutlineSquare(QWidget* parent);
+    void SetColour(const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_ = Qt::red;
+};

@@ -1,0 +1,43 @@
+#include "platform/message_box.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+Answer MessageBox(QWidget* owner, const QString& text, const QString& title, Buttons buttons,
+                  BoxIcon icon) {
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(icon == BoxIcon::Exclamation   ? QMessageBox::Warning
+                : icon == BoxIcon::Information ? QMessageBox::Information
+                                               : QMessageBox::NoIcon);
+    switch (buttons) {
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+QString InputBox(QWidget* owner, const QString& prompt, const QString& title,
+                 const QString& defaultText) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setInputMode(QInputDialog::TextInput);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's title, carried by message and input boxes that have no title of their own.
+inline const QString ProgramTitle = QStringLiteral("Sudoku");
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class BoxIcon { None, Exclamation, Information };
+enum class Answer { Ok, Yes, No, Cancel };
+
+// A modal message box; closing it with its close box or Escape answers Cancel, No or Ok, as the
+// buttons allow.
+Answer MessageBox(QWidget* owner, const QString& text, const QString& title = ProgramTitle,
+                  Buttons buttons = Buttons::Ok, BoxIcon icon = BoxIcon::None);
+
+// A modal text-input box; the answer is the typed text, or the empty string when it is cancelled.
+QString InputBox(QWidget* owner, const QString& prompt, const QString& title = ProgramTitle,
+                 const QString& defaultText = QString());

@@ -1,0 +1,195 @@
+// The logic solver: a cell table with candidate sets, and the techniques that fill it in
+// without guessing (elimination, naked and hidden singles, box/line reduction, naked subsets).
+//
+// Cells are numbered 1..81 box by box: the boxes in reading order, and inside each box its
+// nine cells in reading order. Cell 1 is the top-left corner, cells 10..18 form the top-middle
+// box and cell 81 is the bottom-right corner. Grid rows and columns are counted 1..9 from the
+// top and from the left.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace solver {
+
+inline constexpr int CellCount = 81;
+
+// Candidate mask of a cell that may still take any digit: bit d - 1 stands for digit d.
+inline constexpr std::int16_t AllCandidates = 511;
+
+// Where a cell lies: the box (column and row of boxes) and the place inside the box.
+// Every field runs 1..3.
+struct CellPos {
+    std::uint8_t BoxColumn;
+    std::uint8_t BoxRow;
+    std::uint8_t ColumnInBox;
+    std::uint8_t RowInBox;
+
+    friend constexpr bool operator==(const CellPos&, const CellPos&) = default;
+};
+
+struct CellEntry {
+    std::int16_t CellNumber;  // 1..81, fixed when the table is made
+    std::uint8_t Value;       // 0 = unsolved, else the digit in the cell
+    std::int16_t Candidates;  // digits still possible; 0 once the cell has a value
+};
+
+enum class SolveStatus : std::int32_t { Progress = 0, Solved = 1, Stalled = 2, Failed = 3 };
+
+// Position of cell number n (1..81).
+constexpr CellPos CellPosition(std::int16_t n) {
+    const int boxRow = (n - 1) / 27 + 1;
+    const int boxColumn = (n - 1) / 9 + 1 - 3 * (boxRow - 1);
+    const int rowInBox = (n - 1) / 3 + 1 - 9 * (boxRow - 1) - 3 * (boxColumn - 1);
+    const int columnInBox = n - 27 * (boxRow - 1) - 9 * (boxColumn - 1) - 3 * (rowInBox - 1);
+    return CellPos{static_cast<std::uint8_t>(boxColumn), static_cast<std::uint8_t>(boxRow),
+                   static_cast<std::uint8_t>(columnInBox), static_cast<std::uint8_t>(rowInBox)};
+}
+
+// Cell number of a position; the inverse of CellPosition.
+constexpr std::int16_t CellNumberAt(CellPos p) {
+    return static_cast<std::int16_t>(27 * (p.BoxRow - 1) + 9 * (p.BoxColumn - 1) +
+                                     3 * (p.RowInBox - 1) + p.ColumnInBox);
+}
+
+constexpr int GridRow(CellPos p) {
+    return 3 * (p.BoxRow - 1) + p.RowInBox;
+}
+constexpr int GridColumn(CellPos p) {
+    return 3 * (p.BoxColumn - 1) + p.ColumnInBox;
+}
+
+// Cell number of grid column 1..9 and grid row 1..9.
+constexpr std::int16_t CellNumberAt(int column, int row) {
+    constexpr std::array<int, 9> rowStart{0, 3, 6, 27, 30, 33, 54, 57, 60};
+    constexpr std::array<int, 9> columnOffset{1, 2, 3, 10, 11, 12, 19, 20, 21};
+    return static_cast<std::int16_t>(rowStart[row - 1] + columnOffset[column - 1]);
+}
+
+// Index 0..80 of cell n in grid-row order (row by row from the top, each row from the left).
+constexpr int GridIndex(std::int16_t n) {
+    const CellPos p = CellPosition(n);
+    return 9 * (GridRow(p) - 1) + GridColumn(p) - 1;
+}
+
+// Cell number at index 0..80 in grid-row order.
+constexpr std::int16_t CellNumberAtGridIndex(int index) {
+    return CellNumberAt(index % 9 + 1, index / 9 + 1);
+}
+
+// Reorders 81 characters from grid-row order into cell-number order (character n - 1 for
+// cell n), and back. Shorter input is padded with '0'.
+std::string GridRowsToCellOrder(std::string_view rows);
+std::string CellOrderToGridRows(std::string_view cells);
+
+// Number of candidates among bits 0..8; higher bits are not counted.
+constexpr int CountCandidates(std::int16_t mask) {
+    int count = 0;
+    for (int bit = 0; bit < 9; ++bit) {
+        count += (mask >> bit) & 1;
+    }
+    return count;
+}
+
+// The n-th candidate digit counted upwards from 1, or 0 when the mask has fewer than n.
+constexpr int NthCandidate(std::int16_t mask, std::int16_t n) {
+    int seen = 0;
+    for (int digit = 1; digit <= 9; ++digit) {
+        if ((mask >> (digit - 1)) & 1) {
+            if (++seen == n) {
+                return digit;
+            }
+        }
+    }
+    return 0;
+}
+
+// True when the mask, read as a signed number, is positive and has exactly one bit set.
+constexpr bool HoldsSingleCandidate(std::int16_t mask) {
+    return mask > 0 && (mask & (mask - 1)) == 0;
+}
+
+// The 81 entries, addressed by position or by cell number.
+class CellTable {
+  public:
+    CellTable();
+
+    CellEntry& operator()(CellPos p) { return entries_[CellNumberAt(p) - 1]; }
+    const CellEntry& operator()(CellPos p) const { return entries_[CellNumberAt(p) - 1]; }
+    CellEntry& operator[](std::int16_t n) { return entries_[n - 1]; }
+    const CellEntry& operator[](std::int16_t n) const { return entries_[n - 1]; }
+    // By index 0..80, that is cell number - 1.
+    CellEntry& AtIndex(int i) { return entries_[i]; }
+    const CellEntry& AtIndex(int i) const { return entries_[i]; }
+
+  private:
+    std::array<CellEntry, CellCount> entries_{};
+};
+
+// The puzzle being solved and the state of the solve. Cell numbers are 1..81 and digits
+// 1..9; calls with anything else change nothing (and find no duplicate).
+class SolverEngine {
+  public:
+    SolverEngine();
+
+    const CellTable& Table() const { return table_; }
+    const CellEntry& Entry(std::int16_t n) const { return table_[n]; }
+    std::uint8_t Value(std::int16_t n) const { return table_[n].Value; }
+    std::uint8_t ValueAt(int column, int row) const {
+        return table_[CellNumberAt(column, row)].Value;
+    }
+    std::int16_t Candidates(std::int16_t n) const { return table_[n].Candidates; }
+
+    SolveStatus Status() const { return status_; }
+    void SetStatus(SolveStatus status) { status_ = status; }
+    std::uint8_t BestCount() const { return bestCount_; }
+
+    // Empties every cell and sets the status back to Progress.
+    void Clear();
+
+    // Gives every empty cell all nine candidates less the digits of its peers, as if each
+    // digit in the table had been placed anew. Digits overwritten or erased after they were
+    // placed keep their candidates struck in the peers until this runs.
+    void RebuildCandidates();
+
+    // Loads a puzzle of 81 digits in grid-row order (0 = empty) the way it is typed into the
+    // solver window: Clear, then cell by cell in cell-number order each digit that is not a
+    // duplicate of a digit already placed. Returns false if some digit was a duplicate (that
+    // digit is left out, the others are placed).
+    bool EnterPuzzle(const std::array<std::uint8_t, CellCount>& gridDigits);
+
+    // The grid in grid-row order, 0 for an empty cell.
+    std::array<std::uint8_t, CellCount> GridDigits() const;
+
+    void ResetCell(std::int16_t n);
+    void PlaceDigit(std::int16_t n, int digit);
+    void RemoveCandidate(std::int16_t n, int digit);
+    std::uint8_t CountSolved() const;
+    bool IsDuplicate(std::int16_t n, int digit) const;
+
+    void SolvePass();
+    void UpdateStatus();
+    void FindHiddenSingles();
+    void ReduceBoxLines();
+    void FindNakedSubsets(int k);
+
+    // Solves by passes and the extra techniques until the grid is full or no technique helps;
+    // returns Solved or Failed. Every digit found stays in the table, also after Failed.
+    SolveStatus Solve();
+
+  private:
+    CellEntry& At(int index) { return table_.AtIndex(index); }
+    const CellEntry& At(int index) const { return table_.AtIndex(index); }
+
+    CellTable table_;
+    SolveStatus status_ = SolveStatus::Progress;
+    std::uint8_t bestCount_ = 0;
+    int solvedCount_ = 0;  // cells with a value
+    // True while no unsolved cell has a candidate that a peer holds as its digit: placing a
+    // digit and striking candidates keep it so, resetting a cell may not.
+    bool peerDigitsStruck_ = true;
+};
+
+}  // namespace solver
