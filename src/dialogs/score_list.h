@@ -16,7 +16,7 @@ QString ScoreName(const QString& entry);
 // Entries whose text does not begin with a time follow all timed ones, in text order. Duplicates
 // are allowed; an entry equal to others goes after them.
 class ScoreList {
-public:
+  public:
     void Insert(const QString& entry);
     void RemoveAt(int index);
     // Removes the first entry equal to `entry`; false when there is none.
@@ -28,7 +28,7 @@ public:
 
     static bool Before(const QString& a, const QString& b);
 
-private:
+  private:
     QStringList entries_;
 };
 

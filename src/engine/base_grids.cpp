@@ -30,20 +30,38 @@ const std::array<std::array<std::string_view, 9>, BaseGridCount> BaseGrids{{
 Grid TransformedGrid(int n, int t) {
     const auto& base = BaseGrids[n - 1];
     // B(r, c): the digit in row r, column c of the base grid.
-    const auto B = [&base](int r, int c) { return static_cast<std::uint8_t>(base[r - 1][c - 1] - '0'); };
+    const auto B = [&base](int r, int c) {
+        return static_cast<std::uint8_t>(base[r - 1][c - 1] - '0');
+    };
     Grid grid;
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             std::uint8_t digit = 0;
             switch (t) {
-                case 1: digit = B(r, c); break;
-                case 2: digit = B(r, 10 - c); break;
-                case 3: digit = B(10 - r, c); break;
-                case 4: digit = B(10 - r, 10 - c); break;
-                case 5: digit = B(c, r); break;
-                case 6: digit = B(10 - c, r); break;
-                case 7: digit = B(c, 10 - r); break;
-                default: digit = B(10 - c, 10 - r); break;
+                case 1:
+                    digit = B(r, c);
+                    break;
+                case 2:
+                    digit = B(r, 10 - c);
+                    break;
+                case 3:
+                    digit = B(10 - r, c);
+                    break;
+                case 4:
+                    digit = B(10 - r, 10 - c);
+                    break;
+                case 5:
+                    digit = B(c, r);
+                    break;
+                case 6:
+                    digit = B(10 - c, r);
+                    break;
+                case 7:
+                    digit = B(c, 10 - r);
+                    break;
+                default:
+                    digit = B(10 - c, 10 - r);
+                    break;
             }
             grid(c, r) = digit;
         }

@@ -78,7 +78,9 @@ void Board::ResetNumberButtons() {
     state_.SelectedNumber = 0;
 }
 
-bool Board::IsSolved() const { return IsValidSolution(state_.BoardGrid); }
+bool Board::IsSolved() const {
+    return IsValidSolution(state_.BoardGrid);
+}
 
 void Board::ShowHint() {
     if (!state_.GameActive) {
@@ -92,19 +94,18 @@ void Board::ShowHint() {
             }
             QPointer<QLabel> label = controls_.GetalLabel;
             const int digit = state_.SolutionGrid(c, r);
-            for (int k = 1; k <= 3 && label; ++k) {
+            for (int k = 1; k <= 3; ++k) {
                 PlaceTwips(label, static_cast<int>(board::CellLeft(c)) + board::HintLeftInset,
                            static_cast<int>(board::CellTop(r)) + board::DigitInset,
                            board::HighlightSize, board::HighlightSize);
                 label->setText(QString::number(digit));
                 label->setVisible(true);
-                Pause(0.3);
-                if (!label) {
+                if (!Pause(0.3, label)) {
                     break;
                 }
                 label->setVisible(false);
-                if (k < 3) {
-                    Pause(0.3);
+                if (k < 3 && !Pause(0.3, label)) {
+                    break;
                 }
             }
             ShowArrowPointer();
@@ -114,4 +115,6 @@ void Board::ShowHint() {
     ShowArrowPointer();
 }
 
-void Board::ShowInfo(const QString& text) { controls_.InfoBalk->setText(text); }
+void Board::ShowInfo(const QString& text) {
+    controls_.InfoBalk->setText(text);
+}

@@ -28,7 +28,7 @@ QString FilledText(int filledCount);
 
 // Lays games out on the board and offers the small procedures the game window shares.
 class Board {
-public:
+  public:
     // The controls are filled in by the window as it lays itself out.
     Board(GameState& state, const BoardControls& controls, Random& random);
 
@@ -48,7 +48,7 @@ public:
     void ShowHint();
     void ShowInfo(const QString& text);
 
-private:
+  private:
     bool IsGiven(int c, int r);
 
     GameState& state_;

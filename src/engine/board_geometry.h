@@ -24,14 +24,24 @@ inline const QColor GivenFace(230, 230, 230);
 inline const QColor GivenDigit(0, 0, 0);
 inline const QColor HintDigit(0, 0, 255);
 
-inline double CellLeft(int c) { return CellPitch * (c - 1); }
-inline double CellTop(int r) { return CellPitch * (r - 1); }
-inline QPointF DigitPoint(int c, int r) { return {CellLeft(c) + DigitInset, CellTop(r) + DigitInset}; }
+inline double CellLeft(int c) {
+    return CellPitch * (c - 1);
+}
+inline double CellTop(int r) {
+    return CellPitch * (r - 1);
+}
+inline QPointF DigitPoint(int c, int r) {
+    return {CellLeft(c) + DigitInset, CellTop(r) + DigitInset};
+}
 
 // The hit square of cell (c, r) for the mouse: it lies 15 twips to the right of and below the
 // drawn cell, and a point hits it only strictly inside.
-inline double HitLeft(int c) { return FaceInset + CellPitch * (c - 1); }
-inline double HitTop(int r) { return FaceInset + CellPitch * (r - 1); }
+inline double HitLeft(int c) {
+    return FaceInset + CellPitch * (c - 1);
+}
+inline double HitTop(int r) {
+    return FaceInset + CellPitch * (r - 1);
+}
 inline bool Hits(int c, int r, QPointF at) {
     return HitLeft(c) < at.x() && at.x() < HitLeft(c) + CellPitch && HitTop(r) < at.y() &&
            at.y() < HitTop(r) + CellPitch;

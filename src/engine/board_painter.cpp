@@ -6,13 +6,15 @@
 
 namespace board {
 
-QFont DigitFont() { return PointFont(QStringLiteral("Arial"), 15.75, true); }
+QFont DigitFont() {
+    return PointFont(QStringLiteral("Arial"), 15.75, true);
+}
 
 void DrawGrid(Surface& surface) {
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            surface.Box({CellLeft(c), CellTop(r)}, {CellLeft(c) + CellPitch, CellTop(r) + CellPitch},
-                        CellLine);
+            surface.Box({CellLeft(c), CellTop(r)},
+                        {CellLeft(c) + CellPitch, CellTop(r) + CellPitch}, CellLine);
         }
     }
     for (int d = 0; d < 3; ++d) {

@@ -5,7 +5,8 @@
 Random::Random() {
     std::random_device device;
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::seed_seq seed{device(), device(), static_cast<unsigned>(now), static_cast<unsigned>(now >> 32)};
+    std::seed_seq seed{device(), device(), static_cast<unsigned>(now),
+                       static_cast<unsigned>(now >> 32)};
     engine_.seed(seed);
 }
 

@@ -6,11 +6,11 @@
 // system's entropy and the clock, so that successive draws are independent however quickly they
 // follow one another.
 class Random {
-public:
+  public:
     Random();
     explicit Random(std::uint64_t seed) : engine_(seed) {}
     float Next();
 
-private:
+  private:
     std::mt19937_64 engine_;
 };

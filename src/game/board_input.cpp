@@ -8,11 +8,14 @@
 #include "platform/pictures.h"
 
 #include <QLabel>
+#include <QPointer>
 
 namespace {
 
 constexpr int GetalKnopLeft = 180;
-int GetalKnopTop(int i) { return 285 + (i - 1) * 555; }
+int GetalKnopTop(int i) {
+    return 285 + (i - 1) * 555;
+}
 
 }  // namespace
 
@@ -20,7 +23,9 @@ void Main::GetalKnop_Click(int index) {
     board_.ResetNumberButtons();
     PictureButton* button = getalKnop_[index];
     PlaceTwips(button, GetalKnopLeft + 15, GetalKnopTop(index) + 15, 480, 480);
-    Pause(0.2);
+    if (!Pause(0.2, button)) {
+        return;
+    }
     PlaceTwips(button, GetalKnopLeft, GetalKnopTop(index), 480, 480);
     button->SetPicture(Plaatjes::Knop(index, true));
     state_.SelectedNumber = index;
@@ -31,10 +36,16 @@ void Main::Pic_MouseDown(int button, QPointF at) {
         return;
     }
     if (state_.SelectedNumber == 0) {
+        const QPointer<Main> self(this);
         MessageBox(this, QStringLiteral("Selecteer rechts een getal van 1..9"));
+        if (!self) {
+            return;
+        }
         for (int n = 1; n <= 9; ++n) {
             getalKnop_[n]->SetPicture(Plaatjes::Knop(n, true));
-            Pause(0.05);
+            if (!Pause(0.05, getalKnop_[n])) {
+                return;
+            }
             getalKnop_[n]->SetPicture(Plaatjes::Knop(n, false));
         }
         return;

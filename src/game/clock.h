@@ -13,7 +13,7 @@ QString ClockText(long long ticks);
 // from the time since the start instead of from the number of ticks, so it never drifts. As the
 // display always has, it runs one tick behind: the first tick shows the start time once more.
 class Stopwatch {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds TickInterval{100};
 
@@ -23,7 +23,7 @@ public:
     long long Tick(Clock::time_point now);
     long long Ticks() const { return ticks_; }
 
-private:
+  private:
     Clock::time_point start_{};
     long long ticks_ = -1;
 };

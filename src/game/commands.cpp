@@ -50,21 +50,35 @@ void Main::GeneratePuzzle() {
     ShowArrowPointer();
 }
 
-void Main::FileNieuw_Click() { GeneratePuzzle(); }
+void Main::FileNieuw_Click() {
+    GeneratePuzzle();
+}
 
 void Main::Knoptext_Click(int index) {
     ClickLabel* text = knoptext_[index];
     PlaceTwips(text, KnoptextLeft + 30, KnoptextTop(index) + 30, KnoptextWidth, KnoptextHeight);
     SetTextColour(text, Qt::red);
-    Pause(0.2);
+    if (!Pause(0.2, text)) {
+        return;
+    }
     PlaceTwips(text, KnoptextLeft, KnoptextTop(index), KnoptextWidth, KnoptextHeight);
     SetTextColour(text, Qt::black);
     switch (index) {
-        case 1: LoadPuzzle(); break;
-        case 2: ExportWebPage(); break;
-        case 3: board_.ShowHint(); break;
-        case 4: ToggleSolution(); break;
-        default: PrintPuzzleDialog(); break;
+        case 1:
+            LoadPuzzle();
+            break;
+        case 2:
+            ExportWebPage();
+            break;
+        case 3:
+            board_.ShowHint();
+            break;
+        case 4:
+            ToggleSolution();
+            break;
+        default:
+            PrintPuzzleDialog();
+            break;
     }
 }
 
@@ -96,11 +110,18 @@ void Main::ShowHelp(const QString& fragment, const QString& key) {
     }
     webBrowser_->show();
     webBrowser_->raise();
-    board_.ShowInfo(QStringLiteral("Druk nogmaals op %1 om dit venster weer te sluiten...").arg(key));
+    board_.ShowInfo(
+        QStringLiteral("Druk nogmaals op %1 om dit venster weer te sluiten...").arg(key));
 }
 
-void Main::HelpInleiding_Click() { ShowHelp(QString(), QStringLiteral("F1")); }
+void Main::HelpInleiding_Click() {
+    ShowHelp(QString(), QStringLiteral("F1"));
+}
 
-void Main::HelpUitleg_Click() { ShowHelp(QStringLiteral("001"), QStringLiteral("F2")); }
+void Main::HelpUitleg_Click() {
+    ShowHelp(QStringLiteral("001"), QStringLiteral("F2"));
+}
 
-void Main::HelpSoftware_Click() { OpenDocument(this, MakerAddress); }
+void Main::HelpSoftware_Click() {
+    OpenDocument(this, MakerAddress);
+}

@@ -8,12 +8,12 @@
 // A 9 x 9 grid of digits addressed (column, row), both 1..9; 0 is an empty cell.
 // Index 0 of either axis exists but is never used.
 class Grid {
-public:
+  public:
     std::uint8_t& operator()(int column, int row) { return cells_[column][row]; }
     std::uint8_t operator()(int column, int row) const { return cells_[column][row]; }
     bool operator==(const Grid&) const = default;
 
-private:
+  private:
     std::array<std::array<std::uint8_t, 10>, 10> cells_{};
 };
 
@@ -37,9 +37,16 @@ struct GameState {
     Grid BoardGrid;
     // Rows 1..9 of nine characters "0"/"1": character c of row r is "1" when cell (c, r) is to be
     // given. Entry 0 is not used.
-    std::array<QString, 10> PatternRows{{{}, EmptyPatternRow, EmptyPatternRow, EmptyPatternRow,
-                                         EmptyPatternRow, EmptyPatternRow, EmptyPatternRow,
-                                         EmptyPatternRow, EmptyPatternRow, EmptyPatternRow}};
+    std::array<QString, 10> PatternRows{{{},
+                                         EmptyPatternRow,
+                                         EmptyPatternRow,
+                                         EmptyPatternRow,
+                                         EmptyPatternRow,
+                                         EmptyPatternRow,
+                                         EmptyPatternRow,
+                                         EmptyPatternRow,
+                                         EmptyPatternRow,
+                                         EmptyPatternRow}};
     bool UsePattern = false;
     int Difficulty = 3;
     bool CheckMoves = false;

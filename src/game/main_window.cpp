@@ -38,8 +38,12 @@ constexpr int PicTop = 360;
 constexpr int GetalKnopLeft = 180;
 constexpr int ImgLeft = 270;
 
-int GetalKnopTop(int i) { return 285 + (i - 1) * 555; }
-int ImgTop(int i) { return 300 + (i - 1) * 690; }
+int GetalKnopTop(int i) {
+    return 285 + (i - 1) * 555;
+}
+int ImgTop(int i) {
+    return 300 + (i - 1) * 690;
+}
 
 const char* const KnoptextCaptions[] = {"", "Load", "Website", "Hint", "Oplossing", "Printen"};
 
@@ -47,7 +51,9 @@ const char* const KnoptextCaptions[] = {"", "Load", "Website", "Hint", "Oplossin
 
 const QString Main::MakerAddress = QStringLiteral("https://sudoku.brenvik.nl/");
 
-int Main::KnoptextTop(int i) { return ImgTop(i) + 90; }
+int Main::KnoptextTop(int i) {
+    return ImgTop(i) + 90;
+}
 
 Main::Main()
     : pic_(board::BoardTwips, board::BoardTwips),
@@ -156,7 +162,8 @@ void Main::Form_Load() {
 }
 
 void Main::LoadSettings() {
-    if (const std::optional<QByteArray> text = ReadFileBytes(ProgramPath(QStringLiteral("Sudoku.ini")))) {
+    if (const std::optional<QByteArray> text =
+            ReadFileBytes(ProgramPath(QStringLiteral("Sudoku.ini")))) {
         ReadSettingsFile(*text, state_);
     }
     // A missing or damaged file is replaced by a complete one, a good one rewritten as it was.
@@ -176,7 +183,9 @@ void Main::SaveFiles() {
     WriteFileAtomically(ProgramPath(QStringLiteral("Scorelijst.lst")), FormatScoreFile(scores_));
 }
 
-void Main::FileExit_Click() { close(); }
+void Main::FileExit_Click() {
+    close();
+}
 
 void Main::closeEvent(QCloseEvent* event) {
     // However the window is closed, the settings and the scores of this run are kept.

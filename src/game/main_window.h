@@ -24,7 +24,7 @@ class QTextBrowser;
 // buttons, the command column, the clock and the counters, and carries the menus.
 class Main : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     Main();
     ~Main() override;
 
@@ -71,10 +71,10 @@ public:
     // The address of the maker's web page.
     static const QString MakerAddress;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void BuildMenus();
     void ToggleSolution();

@@ -5,6 +5,7 @@
 #include "platform/sound.h"
 
 #include <QLabel>
+#include <QPointer>
 
 void Main::ShowCorrectCount() {
     int correct = 0;
@@ -15,8 +16,7 @@ void Main::ShowCorrectCount() {
             }
         }
     }
-    label4_->setText(QString::number(correct) +
-                                              QStringLiteral(" getallen goed geplaatst zijn."));
+    label4_->setText(QString::number(correct) + QStringLiteral(" getallen goed geplaatst zijn."));
 }
 
 void Main::CheckMove(int column, int row) {
@@ -34,10 +34,14 @@ void Main::CheckMove(int column, int row) {
     board_.ShowInfo(QStringLiteral("Gefeliciteerd met het oplossen van de puzzel..."));
     stopWatch_.stop();
     state_.FinalTime = label2_->text();
+    const QPointer<Main> self(this);
     const QString name = InputBox(this, QStringLiteral("U hebt de puzzel foutloos ingevuld.\r\n"
                                                        "De tijd is %1\r\n"
                                                        "Geef uw naam op voor de scorelijst.")
                                             .arg(state_.FinalTime));
+    if (!self) {
+        return;
+    }
     if (!name.isEmpty()) {
         scores_.Insert(ScoreEntry(state_.FinalTime, name));
     }

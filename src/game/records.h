@@ -10,13 +10,13 @@
 // quotes (a quote inside it is doubled), a number is plain decimal, the values of one record are
 // separated by commas and every record ends with CR LF.
 class RecordWriter {
-public:
+  public:
     RecordWriter& Text(const QString& text);
     RecordWriter& Number(long long number);
     RecordWriter& EndRecord();
     const QByteArray& Bytes() const { return bytes_; }
 
-private:
+  private:
     void Separate();
     QByteArray bytes_;
     bool recordOpen_ = false;
@@ -26,7 +26,7 @@ private:
 // taken without its quotes and may hold commas; an unquoted value ends at a comma or a line end
 // and loses its surrounding blanks.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(QByteArrayView bytes);
     bool AtEnd() const;
     // The next value, or nothing at the end of the input.
@@ -34,7 +34,7 @@ public:
     // The next value as a whole number, or nothing at the end or when it is not one.
     std::optional<long long> NextNumber();
 
-private:
+  private:
     void SkipBlanks();
     void SkipLineEnd();
     QByteArrayView bytes_;

@@ -54,9 +54,8 @@ void ReadSettingsFile(QByteArrayView text, GameState& state) {
     if (!difficulty) {
         return;
     }
-    state.Difficulty = static_cast<int>(
-        std::clamp(*difficulty, static_cast<long long>(MinDifficulty),
-                   static_cast<long long>(MaxDifficulty)));
+    state.Difficulty = static_cast<int>(std::clamp(
+        *difficulty, static_cast<long long>(MinDifficulty), static_cast<long long>(MaxDifficulty)));
 }
 
 QByteArray FormatSettingsFile(const GameState& state) {

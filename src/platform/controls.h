@@ -42,7 +42,7 @@ struct ControlSpec {
 // The controls of a window, built from a table; each control's objectName is its name in the
 // table, so that tests and tools find it.
 class Controls {
-public:
+  public:
     Controls(QWidget* window, std::span<const ControlSpec> table);
     QWidget* operator[](const char* name) const;
     template <class T>
@@ -50,7 +50,7 @@ public:
         return static_cast<T*>((*this)[name]);
     }
 
-private:
+  private:
     QHash<QString, QWidget*> byName_;
 };
 
@@ -64,50 +64,50 @@ void SizeWindowTwips(QWidget* window, int outerWidth, int outerHeight, bool with
 
 // A frame without caption: an etched border whose top line lies a little below its top edge.
 class FrameBox : public QWidget {
-public:
+  public:
     explicit FrameBox(QWidget* parent) : QWidget(parent) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
 // A label that reports a left click, and takes none while it is disabled.
 class ClickLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
 
-signals:
+  signals:
     void Clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
 // A button that shows nothing but its picture.
 class PictureButton : public QAbstractButton {
-public:
+  public:
     explicit PictureButton(QWidget* parent) : QAbstractButton(parent) {}
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }
     QSize sizeHint() const override { return picture_.isNull() ? QSize(32, 32) : picture_.size(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPixmap picture_;
 };
 
 // A square outline that lies over other controls without taking their mouse events.
 class OutlineSquare : public QWidget {
-public:
+  public:
     explicit OutlineSquare(QWidget* parent);
     void SetColour(const QColor& colour);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor colour_ = Qt::red;
 };

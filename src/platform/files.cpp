@@ -19,9 +19,13 @@ QString ProgramFolder() {
     return FolderOverride().isEmpty() ? QCoreApplication::applicationDirPath() : FolderOverride();
 }
 
-QString ProgramPath(const QString& relative) { return ProgramFolder() + u'/' + relative; }
+QString ProgramPath(const QString& relative) {
+    return ProgramFolder() + u'/' + relative;
+}
 
-void SetProgramFolder(const QString& folder) { FolderOverride() = folder; }
+void SetProgramFolder(const QString& folder) {
+    FolderOverride() = folder;
+}
 
 std::optional<QByteArray> ReadFileBytes(const QString& path) {
     QFile file(path);
@@ -47,6 +51,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     return file.commit();
 }
 
-bool EnsureFolder(const QString& folder) { return QDir().mkpath(folder); }
+bool EnsureFolder(const QString& folder) {
+    return QDir().mkpath(folder);
+}
 
-bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
+bool FileExists(const QString& path) {
+    return QFileInfo(path).isFile();
+}

@@ -12,10 +12,13 @@ QFont PointFont(const QString& family, double points, bool bold) {
 }
 
 void InstallFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), QStringList
-                               {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Arial"),
+        QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Comic Sans MS"),
+        QStringList{QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 }

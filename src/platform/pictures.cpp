@@ -281,9 +281,15 @@ QPixmap SlotOpen() {
 QPixmap CommandIcon(int i) {
     return Cached(QStringLiteral("img%1").arg(i), [=] { return DrawCommandIcon(i); });
 }
-QImage Logo() { return DrawLogo(); }
-QImage BottomShadow() { return DrawShadow(450, 50, true); }
-QImage RightShadow() { return DrawShadow(50, 400, false); }
+QImage Logo() {
+    return DrawLogo();
+}
+QImage BottomShadow() {
+    return DrawShadow(450, 50, true);
+}
+QImage RightShadow() {
+    return DrawShadow(50, 400, false);
+}
 QPixmap ClosePicture() {
     return Cached(QStringLiteral("close"), DrawClosePicture);
 }

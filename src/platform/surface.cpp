@@ -71,7 +71,9 @@ QColor Surface::Pixel(QPointF at) const {
     return image_.valid(p) ? QColor(image_.pixel(p)) : QColor();
 }
 
-bool Surface::Contains(QPointF at) const { return image_.valid(TwipsToPixels(at)); }
+bool Surface::Contains(QPointF at) const {
+    return image_.valid(TwipsToPixels(at));
+}
 
 void Surface::SetImage(const QImage& image) {
     image_ = image.convertToFormat(QImage::Format_RGB32);
@@ -95,10 +97,14 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
 
 int ButtonCode(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
     }
 }
 

@@ -14,7 +14,7 @@
 // classic picture box draws them. Text is drawn without antialiasing, so that every pixel holds
 // exactly the colour it was drawn in.
 class Surface {
-public:
+  public:
     Surface(int widthTwips, int heightTwips, QColor background = Qt::white);
 
     void Line(QPointF from, QPointF to, QColor colour);
@@ -33,7 +33,7 @@ public:
     // Called with the pixels that changed after each drawing operation.
     void OnChanged(std::function<void(const QRect&)> changed) { changed_ = std::move(changed); }
 
-private:
+  private:
     QRect PixelBox(QPointF corner1, QPointF corner2) const;
     void Changed(const QRect& pixels);
     QImage image_;
@@ -44,20 +44,20 @@ private:
 // 15, kept as floating point, also on a high-DPI screen). Only the changed pixels are repainted.
 class SurfaceView : public QWidget {
     Q_OBJECT
-public:
+  public:
     SurfaceView(Surface& surface, QWidget* parent);
 
-signals:
+  signals:
     // button: 1 left, 2 right, 4 middle.
     void MouseDown(int button, QPointF twips);
     void MouseMove(int buttons, QPointF twips);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     Surface& surface_;
 };
 

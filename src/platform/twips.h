@@ -19,7 +19,9 @@ inline QPoint TwipsToPixels(QPointF twips) {
     return {static_cast<int>(std::floor(twips.x() / TwipsPerPixel)),
             static_cast<int>(std::floor(twips.y() / TwipsPerPixel))};
 }
-inline QPointF PixelsToTwips(QPointF pixels) { return pixels * TwipsPerPixel; }
+inline QPointF PixelsToTwips(QPointF pixels) {
+    return pixels * TwipsPerPixel;
+}
 inline QRect TwipsRect(int left, int top, int width, int height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }

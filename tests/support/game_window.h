@@ -1,0 +1,64 @@
+#pragma once
+
+#include "engine/base_grids.h"
+#include "engine/board_geometry.h"
+#include "game/main_window.h"
+#include "support/program_folder.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+
+// A started game window in a program folder of its own.
+struct GameWindow {
+    GameWindow() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        main = std::make_unique<Main>();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    }
+    TestProgramFolder folder;
+    std::unique_ptr<Main> main;
+
+    GameState& State() { return main->State(); }
+
+    // Lays out grid n under symmetry t with givens from the pattern rows.
+    void LayOut(const QStringList& pattern, int n = 1, int t = 1) {
+        State().UsePattern = true;
+        for (int r = 1; r <= 9; ++r) {
+            State().PatternRows[r] = pattern.value(r - 1, QStringLiteral("000000000"));
+        }
+        const Grid solution = TransformedGrid(n, t);
+        State().SolutionGrid = solution;
+        State().BoardGrid = solution;
+        main->GameBoard().ClearBoard();
+        main->GameBoard().DrawPuzzle();
+        main->StartKlok();
+    }
+};
+
+// The centre of the face of cell (c, r) in pixels of the board.
+inline QPoint FaceCentre(int c, int r) {
+    return {static_cast<int>(board::CellLeft(c) + 262) / 15,
+            static_cast<int>(board::CellTop(r) + 262) / 15};
+}
+
+// The colours of the pixels of an image.
+inline QSet<QRgb> Colours(const QImage& image, const QRect& area) {
+    QSet<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            colours.insert(image.pixel(x, y) | 0xff000000u);
+        }
+    }
+    return colours;
+}
+
+// The pixels of the face of cell (c, r).
+inline QRect FacePixels(int c, int r) {
+    return QRect(static_cast<int>(board::CellLeft(c) + 15) / 15,
+                 static_cast<int>(board::CellTop(r) + 15) / 15, 34, 34);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Answers the next modal dialog as soon as it is shown: `answer` gets the dialog. Tests call this
+// before the action that opens the dialog.
+inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 5000) {
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [answer, timer, poll, timeoutMs] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            answer(modal);
+            return;
+        }
+        if (timer->elapsed() < timeoutMs) {
+            QTimer::singleShot(10, *poll);
+        }
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+// The text of a message box, and a click on one of its buttons.
+inline QString MessageText(QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    return box ? box->text() : QString();
+}
+
+inline void Press(QWidget* modal, QMessageBox::StandardButton button) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
+    }
+}
+
+// Types a text into an input box and presses Ok, or presses Cancel when `text` is null.
+inline void AnswerInput(QWidget* modal, const QString& text) {
+    auto* dialog = qobject_cast<QInputDialog*>(modal);
+    if (!dialog) {
+        return;
+    }
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    if (text.isNull()) {
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        return;
+    }
+    auto* edit = dialog->findChild<QLineEdit*>();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
