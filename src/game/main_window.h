@@ -33,6 +33,8 @@ class Main : public QMainWindow {
     Board& GameBoard() { return board_; }
     Surface& PicSurface() { return pic_; }
     Surface& Pic2Surface() { return pic2_; }
+    // Command i (1..5) of the command column; command 4 is "Oplossing".
+    ClickLabel* Knoptext(int i) { return knoptext_[i]; }
 
     // Restarts the stopwatch from zero.
     void StartKlok();
