@@ -370,17 +370,28 @@ void SolverEngine::ReduceBoxLines() {
 
 void SolverEngine::FindNakedSubsets(int k) {
     const auto reduce = [this, k](const std::array<Index, 9>& unit) {
+        // The unit's masks, and the places (bits 0..8) of those with exactly k candidates,
+        // kept up to date as candidates are struck.
+        std::array<std::int16_t, 9> masks;
+        unsigned ofSizeK = 0;
+        for (int b = 0; b < 9; ++b) {
+            masks[b] = At(unit[b]).Candidates;
+            ofSizeK |= static_cast<unsigned>(CandidateCount(masks[b]) == k) << b;
+        }
+        if (CandidateCount(static_cast<std::int16_t>(ofSizeK)) < k) {
+            return;  // a subset needs k cells of k candidates
+        }
         for (int a = 0; a < 9; ++a) {
-            const std::int16_t m = At(unit[a]).Candidates;
-            if (CandidateCount(m) != k) {
+            if (((ofSizeK >> a) & 1) == 0) {
                 continue;
             }
+            const std::int16_t m = masks[a];
+            // A cell of 2..k candidates that holds all k digits of m has exactly the
+            // candidates of m, so only the cells of size k can match.
             int count = 1;
-            for (int b = 0; b < 9; ++b) {
-                const std::int16_t c = At(unit[b]).Candidates;
-                const int size = CandidateCount(c);
-                if (b != a && size >= 2 && size <= k && (c & m) == m) {
-                    ++count;
+            if (k >= 2) {
+                for (unsigned rest = ofSizeK & ~(1u << a); rest != 0; rest &= rest - 1) {
+                    count += masks[std::countr_zero(rest)] == m;
                 }
             }
             if (count != k) {
@@ -389,9 +400,12 @@ void SolverEngine::FindNakedSubsets(int k) {
             // Striking the digits one by one clears every bit of m among bits 0..8.
             const auto digits = static_cast<std::int16_t>(m & AllCandidates);
             for (int c = 0; c < 9; ++c) {
-                CellEntry& e = At(unit[c]);
-                if (c != a && CandidateCount(e.Candidates) >= 1 && (e.Candidates & m) != m) {
+                if (c != a && CandidateCount(masks[c]) >= 1 && (masks[c] & m) != m) {
+                    CellEntry& e = At(unit[c]);
                     Strike(e, digits);
+                    masks[c] = e.Candidates;
+                    ofSizeK = (ofSizeK & ~(1u << c)) |
+                              (static_cast<unsigned>(CandidateCount(masks[c]) == k) << c);
                 }
             }
         }
