@@ -89,7 +89,7 @@ PuzzleOutcome SolvePuzzle(SolverEngine& engine, const GridDigits& puzzle, GridDi
     }
     engine.RebuildCandidates();
     const SolveStatus status = engine.Solve();
-    grid = engine.GridDigits();
+    grid = engine.Grid();
     return status == SolveStatus::Solved ? PuzzleOutcome::Solved : PuzzleOutcome::Failed;
 }
 

@@ -16,9 +16,6 @@
 
 namespace solver {
 
-// Digits in grid-row order, 0 for an empty cell.
-using GridDigits = std::array<std::uint8_t, CellCount>;
-
 enum class LineKind { Skipped, Puzzle, Malformed };
 
 // Reads one line (without its line feed). For a puzzle the digits are written to puzzle; for

@@ -183,11 +183,11 @@ void SolverEngine::RebuildCandidates() {
     peerDigitsStruck_ = true;
 }
 
-bool SolverEngine::EnterPuzzle(const std::array<std::uint8_t, CellCount>& gridDigits) {
+bool SolverEngine::EnterPuzzle(const GridDigits& puzzle) {
     Clear();
     bool clean = true;
     for (std::int16_t n = 1; n <= CellCount; ++n) {
-        const int digit = gridDigits[GridIndex(n)];
+        const int digit = puzzle[GridIndex(n)];
         if (!ValidDigit(digit)) {
             continue;
         }
@@ -200,8 +200,8 @@ bool SolverEngine::EnterPuzzle(const std::array<std::uint8_t, CellCount>& gridDi
     return clean;
 }
 
-std::array<std::uint8_t, CellCount> SolverEngine::GridDigits() const {
-    std::array<std::uint8_t, CellCount> grid{};
+GridDigits SolverEngine::Grid() const {
+    GridDigits grid{};
     for (int i = 0; i < CellCount; ++i) {
         grid[kLayout.gridIndex[i]] = At(i).Value;
     }

@@ -38,6 +38,9 @@ struct CellEntry {
 
 enum class SolveStatus : std::int32_t { Progress = 0, Solved = 1, Stalled = 2, Failed = 3 };
 
+// Digits of a whole grid in grid-row order, 0 for an empty cell.
+using GridDigits = std::array<std::uint8_t, CellCount>;
+
 // Position of cell number n (1..81).
 constexpr CellPos CellPosition(std::int16_t n) {
     const int boxRow = (n - 1) / 27 + 1;
@@ -128,8 +131,9 @@ class CellTable {
     std::array<CellEntry, CellCount> entries_{};
 };
 
-// The puzzle being solved and the state of the solve. Cell numbers are 1..81 and digits
-// 1..9; calls with anything else change nothing (and find no duplicate).
+// The puzzle being solved and the state of the solve. The operations ignore cell numbers
+// outside 1..81 and digits outside 1..9 (IsDuplicate finds no duplicate then); the accessors
+// need valid cell numbers.
 class SolverEngine {
   public:
     SolverEngine();
@@ -158,21 +162,34 @@ class SolverEngine {
     // solver window: Clear, then cell by cell in cell-number order each digit that is not a
     // duplicate of a digit already placed. Returns false if some digit was a duplicate (that
     // digit is left out, the others are placed).
-    bool EnterPuzzle(const std::array<std::uint8_t, CellCount>& gridDigits);
+    bool EnterPuzzle(const GridDigits& puzzle);
 
-    // The grid in grid-row order, 0 for an empty cell.
-    std::array<std::uint8_t, CellCount> GridDigits() const;
+    // The grid as it stands.
+    GridDigits Grid() const;
 
+    // Empties the cell and gives it all nine candidates; its peers keep theirs as they are.
     void ResetCell(std::int16_t n);
+    // Puts the digit in the cell and strikes it from the peers. It does not check the peers'
+    // digits: IsDuplicate does that before a typed digit is placed.
     void PlaceDigit(std::int16_t n, int digit);
+    // Nothing happens to a cell without candidates.
     void RemoveCandidate(std::int16_t n, int digit);
     std::uint8_t CountSolved() const;
+    // True if a peer (never the cell itself) holds the digit.
     bool IsDuplicate(std::int16_t n, int digit) const;
 
+    // Elimination and naked singles over all cells in cell-number order, then UpdateStatus.
     void SolvePass();
+    // Solved when all 81 cells are, Progress when more cells are solved than ever before in
+    // this solve, else Stalled, or Failed when already Stalled. Solved and Failed stay.
     void UpdateStatus();
+    // A candidate that no other cell of the row (or else the column) has is placed.
     void FindHiddenSingles();
+    // A digit that every unsolved cell of a segment can take, and no cell of its row (column)
+    // outside the box, is struck from the rest of the box.
     void ReduceBoxLines();
+    // k cells of a row (column) with the same k candidates strike them from the row's cells
+    // that lack some of them; cells holding all k are left alone.
     void FindNakedSubsets(int k);
 
     // Solves by passes and the extra techniques until the grid is full or no technique helps;

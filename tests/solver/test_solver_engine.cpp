@@ -343,7 +343,7 @@ class TestSolverEngine : public QObject {
         const GridDigits given = Digits(puzzle.constData());
         QVERIFY(engine.EnterPuzzle(given));
         QTEST(Trace(engine), "trace");
-        const GridDigits traced = engine.GridDigits();
+        const GridDigits traced = engine.Grid();
         const SolveStatus status = engine.Status();
         const GridDigits known = Digits(solution.constData());
         for (int i = 0; i < CellCount; ++i) {
@@ -356,7 +356,7 @@ class TestSolverEngine : public QObject {
         }
         engine.EnterPuzzle(given);
         QCOMPARE(engine.Solve(), status);
-        QVERIFY(engine.GridDigits() == traced);
+        QVERIFY(engine.Grid() == traced);
     }
 
     void editedDigitDoesNotSpoilTheSolve_data() {
@@ -395,7 +395,7 @@ class TestSolverEngine : public QObject {
                 QTEST(engine.Solve(), "unrebuilt");
             }
         }
-        QVERIFY(engine.GridDigits() == solution);
+        QVERIFY(engine.Grid() == solution);
     }
 };
 
