@@ -20,5 +20,5 @@ void InstallFontSubstitutes() {
         QStringList{QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(
         QStringLiteral("MS Sans Serif"),
-        QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+        QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }

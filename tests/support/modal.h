@@ -15,19 +15,22 @@
 // Answers the next modal dialog as soon as it is shown: `answer` gets the dialog. Tests call this
 // before the action that opens the dialog.
 inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 5000) {
-    auto timer = std::make_shared<QElapsedTimer>();
-    timer->start();
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, timer, poll, timeoutMs] {
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
-            answer(modal);
-            return;
+    auto* poll = new QTimer(qApp);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, answer, timeoutMs] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool found = modal && modal->isVisible();
+        if (found || clock->elapsed() > timeoutMs) {
+            poll->stop();
+            poll->deleteLater();
+            delete clock;
+            if (found) {
+                answer(modal);
+            }
         }
-        if (timer->elapsed() < timeoutMs) {
-            QTimer::singleShot(10, *poll);
-        }
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    poll->start(10);
 }
 
 // The text of a message box, and a click on one of its buttons.
