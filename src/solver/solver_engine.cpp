@@ -21,9 +21,6 @@ struct Layout {
     std::array<std::array<Index, 9>, 9> rowCells{};
     std::array<std::array<Index, 9>, 9> columnCells{};
     std::array<Index, CellCount> gridIndex{};  // row-major position of each cell
-    // The other 8 cells of each cell's row and of its column.
-    std::array<std::array<Index, 8>, CellCount> rowOthers{};
-    std::array<std::array<Index, 8>, CellCount> columnOthers{};
 };
 
 constexpr Layout MakeLayout() {
@@ -40,16 +37,6 @@ constexpr Layout MakeLayout() {
         }
     }
     for (int i = 0; i < CellCount; ++i) {
-        int r = 0;
-        int c = 0;
-        for (int j = 0; j < 9; ++j) {
-            if (l.rowCells[l.row[i]][j] != i) {
-                l.rowOthers[i][r++] = l.rowCells[l.row[i]][j];
-            }
-            if (l.columnCells[l.column[i]][j] != i) {
-                l.columnOthers[i][c++] = l.columnCells[l.column[i]][j];
-            }
-        }
         int k = 0;
         const int first = 9 * l.box[i];
         for (int j = first; j < first + 9; ++j) {
@@ -165,9 +152,11 @@ SolverEngine::SolverEngine() {
 }
 
 void SolverEngine::Clear() {
-    for (std::int16_t n = 1; n <= CellCount; ++n) {
-        ResetCell(n);
+    for (int i = 0; i < CellCount; ++i) {
+        At(i).Value = 0;
+        At(i).Candidates = AllCandidates;
     }
+    solvedCount_ = 0;
     status_ = SolveStatus::Progress;
     bestCount_ = 0;
     peerDigitsStruck_ = true;
@@ -184,20 +173,54 @@ void SolverEngine::RebuildCandidates() {
 }
 
 bool SolverEngine::EnterPuzzle(const GridDigits& puzzle) {
-    Clear();
+    // Each digit is checked against the digits of the cells before it, gathered per row,
+    // column and box. Without a duplicate the result is the table that placing them one by
+    // one would give: the digits, and every empty cell's candidates less its peers' digits.
+    std::array<int, 9> rows{}, columns{}, boxes{};
     bool clean = true;
+    for (int i = 0; i < CellCount && clean; ++i) {
+        const int digit = puzzle[kLayout.gridIndex[i]];
+        if (ValidDigit(digit)) {
+            const int bit = Bit(digit);
+            int& row = rows[kLayout.row[i]];
+            int& column = columns[kLayout.column[i]];
+            int& box = boxes[kLayout.box[i]];
+            clean = ((row | column | box) & bit) == 0;
+            row |= bit;
+            column |= bit;
+            box |= bit;
+        }
+    }
+    if (clean) {
+        Clear();
+        for (int i = 0; i < CellCount; ++i) {
+            const int digit = puzzle[kLayout.gridIndex[i]];
+            CellEntry& e = At(i);
+            const bool given = ValidDigit(digit);
+            e.Value = static_cast<std::uint8_t>(given ? digit : 0);
+            e.Candidates =
+                given ? std::int16_t{0}
+                      : static_cast<std::int16_t>(AllCandidates & ~(rows[kLayout.row[i]] |
+                                                                    columns[kLayout.column[i]] |
+                                                                    boxes[kLayout.box[i]]));
+            solvedCount_ += given;
+        }
+        return true;
+    }
+    // As typed into the window, where a duplicate digit is refused and its cell emptied.
+    Clear();
     for (std::int16_t n = 1; n <= CellCount; ++n) {
-        const int digit = puzzle[GridIndex(n)];
+        const int digit = puzzle[kLayout.gridIndex[n - 1]];
         if (!ValidDigit(digit)) {
             continue;
         }
         if (IsDuplicate(n, digit)) {
-            clean = false;
+            ResetCell(n);
         } else {
             PlaceDigit(n, digit);
         }
     }
-    return clean;
+    return false;
 }
 
 GridDigits SolverEngine::Grid() const {
@@ -300,29 +323,42 @@ void SolverEngine::UpdateStatus() {
 }
 
 void SolverEngine::FindHiddenSingles() {
-    // The cell's candidates that no other unsolved cell of the row (or column) can take.
-    // Solved cells have no candidates, so they need not be told apart.
-    const auto remainder = [this](Index cell, const std::array<Index, 8>& others) {
-        int taken = 0;
-        for (Index other : others) {
-            taken |= At(other).Candidates;
+    // The candidates that two or more cells of a row (column) share. The candidates of a cell
+    // that no other cell of its row has are its candidates less the row's shared ones; solved
+    // cells have no candidates, so they need not be told apart. A placement changes cells in
+    // every row and column, so each line is gathered afresh when next asked for after one.
+    std::array<int, 9> sharedInRow{}, sharedInColumn{};
+    unsigned staleRows = 0x1ff, staleColumns = 0x1ff;
+    const auto shared = [this](int line, const std::array<std::array<Index, 9>, 9>& lines,
+                               std::array<int, 9>& known, unsigned& stale) {
+        if ((stale >> line) & 1) {
+            int once = 0, twice = 0;
+            for (Index i : lines[line]) {
+                const int c = At(i).Candidates;
+                twice |= once & c;
+                once |= c;
+            }
+            known[line] = twice;
+            stale &= ~(1u << line);
         }
-        return static_cast<std::int16_t>(At(cell).Candidates & ~taken);
+        return known[line];
     };
     for (int i = 0; i < CellCount; ++i) {
+        const CellEntry& e = At(i);
+        if (e.Value != 0) {
+            continue;
+        }
         const auto n = static_cast<std::int16_t>(i + 1);
-        if (table_[n].Value != 0) {
-            continue;
+        auto single = static_cast<std::int16_t>(
+            e.Candidates & ~shared(kLayout.row[i], kLayout.rowCells, sharedInRow, staleRows));
+        if (!HoldsSingleCandidate(single)) {
+            single = static_cast<std::int16_t>(
+                e.Candidates &
+                ~shared(kLayout.column[i], kLayout.columnCells, sharedInColumn, staleColumns));
         }
-        const auto cell = static_cast<Index>(i);
-        const std::int16_t inRow = remainder(cell, kLayout.rowOthers[i]);
-        if (HoldsSingleCandidate(inRow)) {
-            PlaceDigit(n, LowestDigit(inRow));
-            continue;
-        }
-        const std::int16_t inColumn = remainder(cell, kLayout.columnOthers[i]);
-        if (HoldsSingleCandidate(inColumn)) {
-            PlaceDigit(n, LowestDigit(inColumn));
+        if (HoldsSingleCandidate(single)) {
+            PlaceDigit(n, LowestDigit(single));
+            staleRows = staleColumns = 0x1ff;
         }
     }
 }
@@ -332,22 +368,23 @@ void SolverEngine::ReduceBoxLines() {
     // columns the other way round. A segment is three cells b = 3s..3s+2 of one line.
     const auto reduce = [this](const std::array<std::array<Index, 9>, 9>& lines) {
         for (int line = 0; line < 9; ++line) {
+            // Striking only touches the other lines of the box, so the line's segments can be
+            // summed up first: the digits that every unsolved cell of a segment can take (-1
+            // while no cell counted), and the digits that any of its cells can take.
+            std::array<std::int16_t, 3> common{-1, -1, -1};
+            std::array<int, 3> any{};
+            for (int b = 0; b < 9; ++b) {
+                const std::int16_t c = At(lines[line][b]).Candidates;
+                if (c > 0) {
+                    common[b / 3] = static_cast<std::int16_t>(common[b / 3] & c);
+                }
+                any[b / 3] |= c;
+            }
             for (int segment = 0; segment < 3; ++segment) {
                 const int first = 3 * segment;
-                // Digits that every unsolved segment cell can take; -1 while no cell counted.
-                std::int16_t m = -1;
-                for (int b = first; b < first + 3; ++b) {
-                    const std::int16_t c = At(lines[line][b]).Candidates;
-                    if (c > 0) {
-                        m = static_cast<std::int16_t>(m & c);
-                    }
-                }
-                // ... and that no cell of the line outside the box can take.
-                for (int b = 0; b < 9; ++b) {
-                    if (b < first || b >= first + 3) {
-                        m = static_cast<std::int16_t>(m & ~At(lines[line][b]).Candidates);
-                    }
-                }
+                // Common to the segment and in no cell of the line outside the box.
+                const auto m = static_cast<std::int16_t>(
+                    common[segment] & ~(any[(segment + 1) % 3] | any[(segment + 2) % 3]));
                 if (!HoldsSingleCandidate(m)) {
                     continue;
                 }
