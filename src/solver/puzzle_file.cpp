@@ -1,0 +1,82 @@
+#include "solver/puzzle_file.h"
+
+#include "engine/base_grids.h"
+#include "solver/solver_engine.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr int MaxFileNameBytes = 255;
+
+bool IsDigit(char ch) {
+    return ch >= '1' && ch <= '9';
+}
+
+}  // namespace
+
+std::optional<Grid> GridFromCellTexts(const CellTexts& texts) {
+    Grid grid;
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const QString& text = texts[solver::CellNumberAt(c, r)];
+            if (text.size() != 1 || !IsDigit(text[0].toLatin1())) {
+                return std::nullopt;
+            }
+            grid(c, r) = static_cast<std::uint8_t>(text[0].toLatin1() - '0');
+        }
+    }
+    return grid;
+}
+
+QByteArray PuzzleFileBytes(const Grid& grid) {
+    QByteArray bytes;
+    bytes.reserve(PuzzleFileSize);
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            bytes += static_cast<char>('0' + grid(c, r));
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::optional<Grid> ReadPuzzleFile(const QByteArray& bytes) {
+    Grid grid;
+    qsizetype at = 0;
+    for (int r = 1; r <= 9; ++r) {
+        if (bytes.size() - at < 9) {
+            return std::nullopt;
+        }
+        for (int c = 1; c <= 9; ++c) {
+            const char ch = bytes[at++];
+            if (!IsDigit(ch)) {
+                return std::nullopt;
+            }
+            grid(c, r) = static_cast<std::uint8_t>(ch - '0');
+        }
+        if (bytes.mid(at, 2) == "\r\n") {
+            at += 2;
+        } else if (bytes.mid(at, 1) == "\n") {
+            at += 1;
+        } else if (at != bytes.size() || r != 9) {
+            return std::nullopt;
+        }
+    }
+    if (at != bytes.size() || !IsValidSolution(grid)) {
+        return std::nullopt;
+    }
+    return grid;
+}
+
+bool IsPlainPuzzleName(const QString& name) {
+    if (name.trimmed().isEmpty() || name == u"." || name == u".." || !name.isValidUtf16()) {
+        return false;
+    }
+    for (const QChar ch : name) {
+        if (ch == u'/' || ch == u'\\' || ch.category() == QChar::Other_Control) {
+            return false;
+        }
+    }
+    return QFile::encodeName(name + PuzzleExtension).size() <= MaxFileNameBytes;
+}
