@@ -6,62 +6,16 @@
 
 #include <QDirIterator>
 #include <QTemporaryDir>
-#include <QWidget>
 
-#include <algorithm>
 #include <deque>
 #include <memory>
 
 namespace {
 
-CellTexts TextsOf(const Grid& grid) {
-    CellTexts texts;
-    for (int n = 1; n <= 81; ++n) {
-        const solver::CellPos p = solver::CellPosition(static_cast<std::int16_t>(n));
-        texts[n] = QString::number(grid(solver::GridColumn(p), solver::GridRow(p)));
-    }
-    return texts;
-}
-
-QByteArray RowsOf(const Grid& grid) {
-    QByteArray bytes;
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            bytes += static_cast<char>('0' + grid(c, r));
-        }
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
 using Reply = std::function<void(QWidget*)>;
 
-// Puts a name into the input box and presses Ok; letters that keys cannot send are pasted in.
-void GiveName(QWidget* modal, const QString& name) {
-    auto* edit = modal->findChild<QLineEdit*>();
-    edit->selectAll();
-    const bool typable = std::all_of(name.begin(), name.end(), [](QChar ch) {
-        return ch.unicode() >= 32 && ch.unicode() < 127;
-    });
-    if (typable) {
-        QTest::keyClicks(edit, name);
-    } else {
-        edit->insert(name);
-    }
-    QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
-                      Qt::LeftButton);
-}
-
-// "title|text" of a message or input box.
-QString Describe(QWidget* modal) {
-    if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-        return modal->windowTitle() + u'|' + input->labelText() + u'|' + input->textValue();
-    }
-    return modal->windowTitle() + u'|' + MessageText(modal);
-}
-
-// Answers the dialogs that come up one after the other and notes each one; a dialog beyond the
-// answers is noted as well and closed. It watches for as long as it lives.
+// Answers the dialogs that come up, one after the other, and notes "title|text" of each; one
+// beyond the replies is noted as "?" and closed. It watches for as long as it lives.
 class Dialogs {
   public:
     explicit Dialogs(std::deque<Reply> replies) : state_(std::make_shared<State>()) {
@@ -79,13 +33,16 @@ class Dialogs {
     };
     static void Watch(std::shared_ptr<State> state) {
         QTimer::singleShot(10, [state] {
+            QWidget* modal = QApplication::activeModalWidget();
             if (!state->watching) {
                 return;
             }
-            if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
-                state->seen << Describe(modal);
+            if (modal && modal->isVisible()) {
+                auto* input = qobject_cast<QInputDialog*>(modal);
+                state->seen << modal->windowTitle() + u'|' +
+                                   (input ? input->labelText() : MessageText(modal));
                 if (state->replies.empty()) {
-                    state->seen << QStringLiteral("(unexpected)");
+                    state->seen << QStringLiteral("?");
                     modal->close();
                 } else {
                     const Reply reply = state->replies.front();
@@ -99,16 +56,35 @@ class Dialogs {
     std::shared_ptr<State> state_;
 };
 
-// A program folder three levels down in a temporary tree, so that a name that climbs out of the
-// puzzle folder would still write inside the tree.
+// Puts a name into the input box and presses Ok; what the keys cannot type is pasted.
+Reply Name(const QString& name) {
+    return [name](QWidget* modal) {
+        auto* edit = modal->findChild<QLineEdit*>();
+        edit->selectAll();
+        if (std::all_of(name.begin(), name.end(),
+                        [](QChar ch) { return ch > u' ' && ch < u'~'; })) {
+            QTest::keyClicks(edit, name);
+        } else {
+            edit->insert(name);
+        }
+        QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    };
+}
+Reply Ok(QMessageBox::StandardButton button = QMessageBox::Ok) {
+    return [button](QWidget* modal) { Press(modal, button); };
+}
+
+// A program folder three levels down in a temporary tree: a name that climbs out of the puzzle
+// folder would still write inside the tree, where the test sees it.
 struct Tree {
     Tree() {
         QDir(root.path()).mkpath(QStringLiteral("a/b/program/puzzels"));
-        SetProgramFolder(Program());
+        SetProgramFolder(Path(QString()));
     }
     ~Tree() { SetProgramFolder(QString()); }
-    QString Program() const { return root.path() + QStringLiteral("/a/b/program"); }
-    QString Puzzle(const QString& file) const { return Program() + "/puzzels/" + file; }
+    QString Path(const QString& below) const { return root.path() + "/a/b/program/" + below; }
+    QByteArray Read(const QString& below) const { return ReadFileBytes(Path(below)).value_or(""); }
     // Every file and folder of the tree with its size.
     QStringList Listing() const {
         QStringList entries;
@@ -121,36 +97,31 @@ struct Tree {
         entries.sort();
         return entries;
     }
-    QByteArray Read(const QString& file) const {
-        QFile f(Puzzle(file));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void Write(const QString& file, const QByteArray& bytes) const {
-        QFile f(Puzzle(file));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     QTemporaryDir root;
 };
 
 const Grid Solution = TransformedGrid(6, 7);
-const QString Prompt = QStringLiteral(" Save|Geef een naam voor deze puzzel...|Puzzel-");
-const QString Exist = QStringLiteral(" Exist|Deze naam bestaat reeds, wilt u toch saven?");
+const QString Prompt = QStringLiteral(" Save|Geef een naam voor deze puzzel...");
+
+CellTexts TextsOf(const Grid& grid) {
+    CellTexts texts;
+    for (int n = 1; n <= 81; ++n) {
+        const solver::CellPos p = solver::CellPosition(static_cast<std::int16_t>(n));
+        texts[n] = QString::number(grid(solver::GridColumn(p), solver::GridRow(p)));
+    }
+    return texts;
+}
 
 }  // namespace
 
 class TestPuzzleSave : public QObject {
     Q_OBJECT
   private slots:
-    void init() { owner = std::make_unique<QWidget>(); }
-    void cleanup() { owner.reset(); }
-
     // The file is named as typed, blanks and all, and holds the grid row by row.
     void savedFileHoldsTheGridRowByRow_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("file");
         QTest::newRow("default name") << QString() << QStringLiteral("Puzzel-.puz");
-        QTest::newRow("own name") << QStringLiteral("Zaterdag") << QStringLiteral("Zaterdag.puz");
         QTest::newRow("blanks kept") << QStringLiteral(" twee  ") << QStringLiteral(" twee  .puz");
         QTest::newRow("accents") << QStringLiteral("Één") << QStringLiteral("Één.puz");
     }
@@ -158,152 +129,132 @@ class TestPuzzleSave : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, file);
         Tree tree;
-        Dialogs dialogs({[typed](QWidget* m) {
-            if (typed.isEmpty()) {
-                auto* box = m->findChild<QDialogButtonBox*>();
-                QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
-            } else {
-                GiveName(m, typed);
-            }
-        }});
-        SavePuzzle(owner.get(), TextsOf(Solution));
+        const Reply keep = [](QWidget* m) {
+            QTest::mouseClick(m->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        };
+        Dialogs dialogs({typed.isNull() ? keep : Name(typed)});
+        SavePuzzle(nullptr, TextsOf(Solution));
         QCOMPARE(dialogs.Seen(), QStringList{Prompt});
-        const QByteArray bytes = tree.Read(file);
-        QCOMPARE(bytes.size(), 99);
-        QCOMPARE(bytes, RowsOf(Solution));
-        QCOMPARE(QDir(tree.Program() + "/puzzels").entryList(QDir::Files | QDir::Hidden),
+        QByteArray rows;
+        for (int r = 1; r <= 9; ++r) {
+            for (int c = 1; c <= 9; ++c) {
+                rows += static_cast<char>('0' + Solution(c, r));
+            }
+            rows += "\r\n";
+        }
+        QCOMPARE(rows.size(), 99);
+        QCOMPARE(tree.Read("puzzels/" + file), rows);
+        QCOMPARE(QDir(tree.Path("puzzels")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{file});
     }
 
-    void emptyCellIsReportedAndNothingAsked() {
-        Tree tree;
-        const QStringList before = tree.Listing();
-        for (const int n : {1, 9, 10, 81}) {
-            CellTexts texts = TextsOf(Solution);
-            texts[n].clear();
-            Dialogs dialogs({[](QWidget* m) { Press(m, QMessageBox::Ok); }});
-            SavePuzzle(owner.get(), texts);
-            QCOMPARE(dialogs.Seen(),
-                     QStringList{QStringLiteral(" Error|Niet alle vakjes zijn gevuld!")});
-        }
-        QCOMPARE(tree.Listing(), before);
-    }
-
-    void blankNameOrCancelSavesNothing_data() {
+    // An empty cell, a name of blanks, Cancel or a name that is no plain file name: nothing is
+    // written anywhere.
+    void nothingIsWritten_data() {
+        QTest::addColumn<int>("emptyCell");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("cancel") << QString();
-        QTest::newRow("blanks") << QStringLiteral("    ");
-        QTest::newRow("tab") << QStringLiteral("\t");
+        QTest::addColumn<QString>("message");
+        const QString unsafe = QStringLiteral(" Error|Deze naam kan niet als bestandsnaam");
+        QTest::newRow("first cell empty")
+            << 1 << QString() << " Error|Niet alle vakjes zijn gevuld!";
+        QTest::newRow("last cell empty")
+            << 81 << QString() << " Error|Niet alle vakjes zijn gevuld!";
+        QTest::newRow("cancel") << 0 << QString() << QString();
+        QTest::newRow("blanks") << 0 << QStringLiteral("   ") << QString();
+        QTest::newRow("up one") << 0 << QStringLiteral("../uit") << unsafe;
+        QTest::newRow("up three") << 0 << QStringLiteral("../../../uit") << unsafe;
+        QTest::newRow("backslash") << 0 << QStringLiteral("..\\uit") << unsafe;
+        QTest::newRow("absolute") << 0 << QStringLiteral("/root") << unsafe;
+        QTest::newRow("dot dot") << 0 << QStringLiteral("..") << unsafe;
+        QTest::newRow("control character") << 0 << QStringLiteral("a\x01z") << unsafe;
+        QTest::newRow("too long") << 0 << QString(300, u'x') << unsafe;
     }
-    void blankNameOrCancelSavesNothing() {
+    void nothingIsWritten() {
+        QFETCH(int, emptyCell);
         QFETCH(QString, typed);
+        QFETCH(QString, message);
         Tree tree;
-        const QStringList before = tree.Listing();
-        Dialogs dialogs({[typed](QWidget* m) {
-            if (typed.isNull()) {
-                AnswerInput(m, QString());
-                return;
-            }
-            GiveName(m, typed);
-        }});
-        SavePuzzle(owner.get(), TextsOf(Solution));
-        QCOMPARE(dialogs.Seen(), QStringList{Prompt});
-        QCOMPARE(tree.Listing(), before);
-    }
-
-    // A name that is no plain file name is refused before anything is written anywhere.
-    void unsafeNameWritesNothingAnywhere_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("up one") << QStringLiteral("../uit");
-        QTest::newRow("up three") << QStringLiteral("../../../uit");
-        QTest::newRow("backslash") << QStringLiteral("..\\uit");
-        QTest::newRow("into a folder") << QStringLiteral("sub/uit");
-        QTest::newRow("absolute") << tree_root_placeholder();
-        QTest::newRow("dot") << QStringLiteral(".");
-        QTest::newRow("dot dot") << QStringLiteral("..");
-        QTest::newRow("control character") << QStringLiteral("a\x01z");
-        QTest::newRow("too long") << QString(300, u'x');
-    }
-    void unsafeNameWritesNothingAnywhere() {
-        QFETCH(QString, typed);
-        Tree tree;
-        if (typed == tree_root_placeholder()) {
+        if (typed == u"/root") {
             typed = tree.root.path() + QStringLiteral("/uit");
         }
         const QStringList before = tree.Listing();
-        Dialogs dialogs({[typed](QWidget* m) { GiveName(m, typed); },
-                         [](QWidget* m) { Press(m, QMessageBox::Ok); }});
-        SavePuzzle(owner.get(), TextsOf(Solution));
-        QCOMPARE(dialogs.Seen().size(), 2);
-        QVERIFY2(dialogs.Seen()[1].startsWith(
-                     " Error|Deze naam kan niet als bestandsnaam worden gebruikt."),
-                 qPrintable(dialogs.Seen()[1]));
+        CellTexts texts = TextsOf(Solution);
+        texts[emptyCell].clear();
+        std::deque<Reply> replies;
+        QStringList expected;
+        if (emptyCell == 0) {
+            replies.push_back(typed.isNull() ? [](QWidget* m) { AnswerInput(m, QString()); }
+                                             : Name(typed));
+            expected << Prompt;
+        }
+        if (!message.isEmpty()) {
+            replies.push_back(Ok());
+        }
+        Dialogs dialogs(replies);
+        SavePuzzle(nullptr, texts);
+        QCOMPARE(dialogs.Seen().mid(0, expected.size()), expected);
+        QCOMPARE(dialogs.Seen().size(), expected.size() + !message.isEmpty());
+        if (!message.isEmpty()) {
+            QVERIFY2(dialogs.Seen().back().startsWith(message), qPrintable(dialogs.Seen().back()));
+        }
         QCOMPARE(tree.Listing(), before);
     }
 
-    // Yes replaces the old file whole, also one that was longer; No leaves it as it was.
+    // Yes replaces the old file whole, also a longer one; No leaves it as it was.
     void existingName_data() {
         QTest::addColumn<QByteArray>("old");
         QTest::addColumn<bool>("yes");
-        const QByteArray other = RowsOf(TransformedGrid(1, 1));
-        QTest::newRow("yes") << other << true;
-        QTest::newRow("yes, longer old file") << other + QByteArray(300, 'z') << true;
-        QTest::newRow("no") << other << false;
-        QTest::newRow("no, longer old file") << other + QByteArray(300, 'z') << false;
+        const QByteArray longer = PuzzleFileBytes(TransformedGrid(1, 1)) + QByteArray(300, 'z');
+        QTest::newRow("yes") << PuzzleFileBytes(TransformedGrid(1, 1)) << true;
+        QTest::newRow("yes, longer old file") << longer << true;
+        QTest::newRow("no, longer old file") << longer << false;
     }
     void existingName() {
         QFETCH(QByteArray, old);
         QFETCH(bool, yes);
         Tree tree;
-        tree.Write(QStringLiteral("Oud.puz"), old);
-        Dialogs dialogs(
-            {[](QWidget* m) { AnswerInput(m, QStringLiteral("Oud")); },
-             [yes](QWidget* m) { Press(m, yes ? QMessageBox::Yes : QMessageBox::No); }});
-        SavePuzzle(owner.get(), TextsOf(Solution));
-        QCOMPARE(dialogs.Seen(), (QStringList{Prompt, Exist}));
-        QCOMPARE(tree.Read(QStringLiteral("Oud.puz")), yes ? RowsOf(Solution) : old);
-        QCOMPARE(QDir(tree.Program() + "/puzzels").entryList(QDir::Files | QDir::Hidden),
+        QVERIFY(WriteFileAtomically(tree.Path("puzzels/Oud.puz"), old));
+        Dialogs dialogs({Name("Oud"), Ok(yes ? QMessageBox::Yes : QMessageBox::No)});
+        SavePuzzle(nullptr, TextsOf(Solution));
+        QCOMPARE(dialogs.Seen(),
+                 (QStringList{Prompt, " Exist|Deze naam bestaat reeds, wilt u toch saven?"}));
+        QCOMPARE(tree.Read("puzzels/Oud.puz"), yes ? PuzzleFileBytes(Solution) : old);
+        QCOMPARE(QDir(tree.Path("puzzels")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Oud.puz"});
     }
 
     void missingFolderIsMade() {
         Tree tree;
-        QVERIFY(QDir(tree.Program() + "/puzzels").removeRecursively());
-        Dialogs dialogs({[](QWidget* m) { AnswerInput(m, QStringLiteral("Nieuw")); }});
-        SavePuzzle(owner.get(), TextsOf(Solution));
-        QCOMPARE(dialogs.Seen(), QStringList{Prompt});
-        QCOMPARE(tree.Read(QStringLiteral("Nieuw.puz")), RowsOf(Solution));
+        QVERIFY(QDir(tree.Path("puzzels")).removeRecursively());
+        Dialogs dialogs({Name("Nieuw")});
+        SavePuzzle(nullptr, TextsOf(Solution));
+        QCOMPARE(tree.Read("puzzels/Nieuw.puz"), PuzzleFileBytes(Solution));
     }
 
     // A write that fails is reported, and whatever stood there stays.
     void failedWriteIsReported_data() {
-        QTest::addColumn<QString>("blocker");
-        QTest::newRow("the puzzle folder is a file") << QStringLiteral("puzzels");
-        QTest::newRow("the file's name is a folder") << QStringLiteral("puzzels/Vast.puz");
+        QTest::addColumn<bool>("folderIsFile");
+        QTest::newRow("the puzzle folder is a file") << true;
+        QTest::newRow("the file's name is a folder") << false;
     }
     void failedWriteIsReported() {
-        QFETCH(QString, blocker);
+        QFETCH(bool, folderIsFile);
         Tree tree;
-        QVERIFY(QDir(tree.Program() + "/puzzels").removeRecursively());
-        if (blocker == u"puzzels") {
-            QFile file(tree.Program() + "/puzzels");
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        if (folderIsFile) {
+            QVERIFY(QDir(tree.Path("puzzels")).removeRecursively());
+            QVERIFY(WriteFileAtomically(tree.Path("puzzels"), "x"));
         } else {
-            QVERIFY(QDir().mkpath(tree.Program() + u'/' + blocker));
+            QVERIFY(QDir().mkpath(tree.Path("puzzels/Vast.puz")));
         }
         const QStringList before = tree.Listing();
-        Dialogs dialogs({[](QWidget* m) { AnswerInput(m, QStringLiteral("Vast")); },
-                         [](QWidget* m) { Press(m, QMessageBox::Ok); }});
-        SavePuzzle(owner.get(), TextsOf(Solution));
+        Dialogs dialogs({Name("Vast"), Ok()});
+        SavePuzzle(nullptr, TextsOf(Solution));
         QCOMPARE(dialogs.Seen().size(), 2);
         QVERIFY2(dialogs.Seen()[1].startsWith(" Error|De puzzel kon niet worden opgeslagen"),
                  qPrintable(dialogs.Seen()[1]));
         QCOMPARE(tree.Listing(), before);
     }
-
-  private:
-    static QString tree_root_placeholder() { return QStringLiteral("<root>/uit"); }
-    std::unique_ptr<QWidget> owner;
 };
 
 QTEST_MAIN(TestPuzzleSave)
