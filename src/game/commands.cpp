@@ -90,10 +90,17 @@ void Main::ToggleSolution() {
 }
 
 void Main::ShowHelp(const QString& fragment, const QString& key) {
-    if (webBrowser_->isVisible()) {
+    if (webBrowser_ && webBrowser_->isVisible()) {
         webBrowser_->hide();
         board_.ShowInfo(QStringLiteral("Info"));
         return;
+    }
+    if (!webBrowser_) {
+        // Made when help is first asked for, which keeps it out of the program's start.
+        webBrowser_ = new QTextBrowser(centralWidget());
+        webBrowser_->setObjectName(QStringLiteral("WebBrowser"));
+        webBrowser_->setOpenExternalLinks(true);
+        PlaceTwips(webBrowser_, 75, 30, 8835, 5265);
     }
     const QString path = ProgramPath(QStringLiteral("help/help.htm"));
     if (QFileInfo(path).isFile()) {

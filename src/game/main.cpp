@@ -1,4 +1,5 @@
 #include "game/main_window.h"
+#include "platform/first_paint.h"
 #include "platform/fonts.h"
 #include "platform/language.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char* argv[]) {
     InstallDutchTexts(app);
     QApplication::setFont(PointFont(QStringLiteral("MS Sans Serif"), 8.25));
     Main window;
+    if (QCoreApplication::arguments().contains(QStringLiteral("--quit-when-shown"))) {
+        QuitAfterFirstPaint(window.findChild<QWidget*>(QStringLiteral("Pic")));
+    }
     window.show();
     return app.exec();
 }

@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QTextBrowser>
 
 namespace {
 
@@ -95,12 +94,6 @@ void Main::Form_Load() {
     getalLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     PlaceTwips(getalLabel_, 0, 0, board::HighlightSize, board::HighlightSize);
     getalLabel_->hide();
-
-    webBrowser_ = new QTextBrowser(client);
-    webBrowser_->setObjectName(QStringLiteral("WebBrowser"));
-    webBrowser_->setOpenExternalLinks(true);
-    PlaceTwips(webBrowser_, 75, 30, 8835, 5265);
-    webBrowser_->hide();
 
     for (int i = 1; i <= 9; ++i) {
         auto* button = new PictureButton(c["Frame5"]);

@@ -1,6 +1,9 @@
 // The commands that open the other windows of the program, and the exports.
 #include "game/main_window.h"
 
+#include "dialogs/config.h"
+#include "engine/pattern_designer.h"
+#include "platform/controls.h"
 #include "solver/loadform.h"
 
 #include <QPointer>
@@ -9,9 +12,19 @@ void Main::EditOplosser_Click() {}
 
 void Main::Puntenlijst_Click() {}
 
-void Main::ToolsGonfig_Click() {}
+void Main::ToolsGonfig_Click() {
+    // The dialog is the window's child: should the window go while the dialog is open, the dialog
+    // goes with it.
+    QPointer<Config> dialog = new Config(state_, knoptext_[4], this);
+    dialog->exec();
+    delete dialog;
+}
 
-void Main::ToolsPatroonOntwerpen_Click() {}
+void Main::ToolsPatroonOntwerpen_Click() {
+    QPointer<Patroonform> dialog = new Patroonform(state_, this);
+    dialog->exec();
+    delete dialog;
+}
 
 void Main::LoadPuzzle() {
     QPointer<Loadform> dialog = new Loadform(*this);

@@ -264,6 +264,29 @@ QPixmap DrawProgramIcon() {
     return pixmap;
 }
 
+QPixmap DrawSettingsPicture() {
+    QPixmap pixmap = Blank(32, 32);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient panel(0, 0, 0, 32);
+    panel.setColorAt(0, QColor(245, 245, 250));
+    panel.setColorAt(1, QColor(200, 205, 215));
+    p.setPen(QPen(QColor(90, 95, 110), 1));
+    p.setBrush(panel);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 4, 4);
+    const QColor knobs[] = {QColor(200, 30, 30), QColor(30, 160, 40), QColor(40, 70, 200)};
+    const double knobAt[] = {20, 9, 15};
+    for (int k = 0; k < 3; ++k) {
+        const double y = 8.5 + 7.5 * k;
+        p.setPen(QPen(QColor(110, 110, 120), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(5, y), QPointF(27, y));
+        p.setPen(QPen(knobs[k].darker(150), 1));
+        p.setBrush(knobs[k]);
+        p.drawRoundedRect(QRectF(knobAt[k] - 2.5, y - 4, 5, 8), 1.5, 1.5);
+    }
+    return pixmap;
+}
+
 }  // namespace
 
 namespace Plaatjes {
@@ -295,6 +318,9 @@ QPixmap ClosePicture() {
 }
 QPixmap ProgramIcon() {
     return Cached(QStringLiteral("icon"), DrawProgramIcon);
+}
+QPixmap SettingsPicture() {
+    return Cached(QStringLiteral("settings"), DrawSettingsPicture);
 }
 
 }  // namespace Plaatjes

@@ -22,5 +22,7 @@ QImage RightShadow();
 QPixmap ClosePicture();
 // The program's icon.
 QPixmap ProgramIcon();
+// The picture of the settings dialog, 32 x 32 pixels: three sliders.
+QPixmap SettingsPicture();
 
 }  // namespace Plaatjes

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 Surface::Surface(int widthTwips, int heightTwips, QColor background)
     : image_(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips), QImage::Format_RGB32) {
     image_.fill(background);
@@ -23,30 +25,42 @@ void Surface::Changed(const QRect& pixels) {
     }
 }
 
+void Surface::Fill(const QRect& pixels, QColor colour) {
+    // Boxes and straight lines are written into the image directly: the board is made of some
+    // two hundred of them, and a painter for each would dominate the program's start.
+    const QRect area = pixels.intersected(image_.rect());
+    const QRgb value = colour.rgb();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(line + area.left(), line + area.right() + 1, value);
+    }
+}
+
 void Surface::Line(QPointF from, QPointF to, QColor colour) {
-    QPainter painter(&image_);
-    painter.setPen(QPen(colour, 0));
-    painter.drawLine(TwipsToPixels(from), TwipsToPixels(to));
-    painter.end();
+    const QPoint a = TwipsToPixels(from);
+    const QPoint b = TwipsToPixels(to);
+    if (a.x() == b.x() || a.y() == b.y()) {
+        Fill(PixelBox(from, to), colour);
+    } else {
+        QPainter painter(&image_);
+        painter.setPen(QPen(colour, 0));
+        painter.drawLine(a, b);
+    }
     Changed(PixelBox(from, to));
 }
 
 void Surface::Box(QPointF corner1, QPointF corner2, QColor colour) {
     const QRect box = PixelBox(corner1, corner2);
-    QPainter painter(&image_);
-    painter.setPen(QPen(colour, 0));
-    painter.setBrush(Qt::NoBrush);
-    // A cosmetic pen draws a rectangle of width w over w + 1 pixels.
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.end();
+    Fill(QRect(box.topLeft(), QPoint(box.right(), box.top())), colour);
+    Fill(QRect(QPoint(box.left(), box.bottom()), box.bottomRight()), colour);
+    Fill(QRect(box.topLeft(), QPoint(box.left(), box.bottom())), colour);
+    Fill(QRect(QPoint(box.right(), box.top()), box.bottomRight()), colour);
     Changed(box);
 }
 
 void Surface::FillBox(QPointF corner1, QPointF corner2, QColor colour) {
     const QRect box = PixelBox(corner1, corner2);
-    QPainter painter(&image_);
-    painter.fillRect(box, colour);
-    painter.end();
+    Fill(box, colour);
     Changed(box);
 }
 

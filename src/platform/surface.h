@@ -35,6 +35,7 @@ class Surface {
 
   private:
     QRect PixelBox(QPointF corner1, QPointF corner2) const;
+    void Fill(const QRect& pixels, QColor colour);
     void Changed(const QRect& pixels);
     QImage image_;
     std::function<void(const QRect&)> changed_;

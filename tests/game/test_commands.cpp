@@ -102,9 +102,10 @@ class TestCommands : public QObject {
         game.folder.Write(
             QStringLiteral("help/help.htm"),
             "<html><body><p>Inleiding</p><a name=\"001\"></a><p>Uitleg</p></body></html>");
-        auto* browser = Child<QTextBrowser>(*game.main, QStringLiteral("WebBrowser"));
         auto* info = Child<QLabel>(*game.main, QStringLiteral("InfoBalk"));
         QTest::keyClick(game.main.get(), Qt::Key_F1);
+        auto* browser = Child<QTextBrowser>(*game.main, QStringLiteral("WebBrowser"));
+        QVERIFY(browser);
         QVERIFY(browser->isVisible());
         QVERIFY(browser->source().fragment().isEmpty());
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Inleiding")));

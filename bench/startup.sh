@@ -1,0 +1,28 @@
+#!/bin/sh
+# bench/startup.sh [BUILD] [RUNS]: the game's time from process start to its first painted window
+# against a bare Qt window, in one run, and the peak memory of both. Runs under the X display in
+# DISPLAY (start Xvfb for a headless machine) or, without one, on the offscreen platform.
+set -eu
+build=${1:-build}
+runs=${2:-15}
+program=$build/program
+[ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
+work=$(mktemp -d)
+cp -r "$program/help" "$program/sounds" "$work/" 2>/dev/null || true
+cp "$program/sudoku" "$program/bare-window" "$work/"
+cd "$work"
+hyperfine --warmup 3 --runs "$runs" --export-json times.json \
+  './bare-window --quit-when-shown' './sudoku --quit-when-shown' >/dev/null
+peak() { /usr/bin/time -f %M "$@" --quit-when-shown 2>&1 >/dev/null | tail -n 1; }
+bare_kb=$(peak ./bare-window)
+game_kb=$(peak ./sudoku)
+python3 - "$bare_kb" "$game_kb" <<'PY'
+import json, sys
+results = json.load(open("times.json"))["results"]
+bare, game = (r["median"] for r in results)
+bare_kb, game_kb = int(sys.argv[1]), int(sys.argv[2])
+print(f"bare window: median {bare * 1000:.1f} ms, peak {bare_kb / 1024:.1f} MB")
+print(f"game:        median {game * 1000:.1f} ms, peak {game_kb / 1024:.1f} MB")
+print(f"ratio {game / bare:.2f} (budget 1.30), memory +{(game_kb - bare_kb) / 1024:.1f} MB (budget 8)")
+PY
+rm -rf "$work"
