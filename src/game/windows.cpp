@@ -1,7 +1,9 @@
 // The commands that open the other windows of the program, and the exports.
 #include "game/main_window.h"
 
+#include "dialogs/afdrukken.h"
 #include "dialogs/config.h"
+#include "dialogs/scoreform.h"
 #include "engine/pattern_designer.h"
 #include "platform/controls.h"
 #include "solver/loadform.h"
@@ -10,7 +12,11 @@
 
 void Main::EditOplosser_Click() {}
 
-void Main::Puntenlijst_Click() {}
+void Main::Puntenlijst_Click() {
+    QPointer<Scoreform> dialog = new Scoreform(scores_, this);
+    dialog->exec();
+    delete dialog;
+}
 
 void Main::ToolsGonfig_Click() {
     // The dialog is the window's child: should the window go while the dialog is open, the dialog
@@ -32,6 +38,8 @@ void Main::LoadPuzzle() {
     delete dialog;
 }
 
-void Main::PrintPuzzleDialog() {}
-
-void Main::Save_Click(int) {}
+void Main::PrintPuzzleDialog() {
+    QPointer<Afdrukken> dialog = new Afdrukken(pic_, this);
+    dialog->exec();
+    delete dialog;
+}

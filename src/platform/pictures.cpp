@@ -166,33 +166,55 @@ QImage DrawLogo() {
     sky.setColorAt(0, QColor(30, 60, 130));
     sky.setColorAt(1, QColor(70, 140, 210));
     p.fillRect(image.rect(), sky);
-    // A small board at the left.
-    const QRectF board(14, 12, 76, 76);
+    // A small puzzle at the left: givens on grey, a few of the player's digits in red.
+    const char* cells =
+        "53  7    "
+        "6  195   "
+        " 98    6 "
+        "8   6   3"
+        "4  8 3  1"
+        "7   2   6"
+        " 6    28 "
+        "   419  5"
+        "    8  79";
+    const char* played =
+        "  46     "
+        "         "
+        "    4    "
+        "   7  4  "
+        "         "
+        "  3      "
+        "  1      "
+        " 8       "
+        "3    6   ";
+    constexpr double cell = 9;
+    const QRectF board(14, 9, 9 * cell, 9 * cell);
     p.fillRect(board, Qt::white);
+    p.setFont(PointFont(QStringLiteral("Arial"), 5.25, true));
+    for (int k = 0; k < 81; ++k) {
+        const QRectF face(board.left() + (k % 9) * cell, board.top() + (k / 9) * cell, cell, cell);
+        if (cells[k] != ' ') {
+            p.fillRect(face, QColor(230, 230, 230));
+            p.setPen(Qt::black);
+            p.drawText(face, Qt::AlignCenter, QString(QChar::fromLatin1(cells[k])));
+        } else if (played[k] != ' ') {
+            p.setPen(QColor(190, 0, 0));
+            p.drawText(face, Qt::AlignCenter, QString(QChar::fromLatin1(played[k])));
+        }
+    }
     p.setPen(QPen(QColor(190, 190, 190), 1));
     for (int k = 1; k < 9; ++k) {
-        p.drawLine(QPointF(board.left() + k * board.width() / 9, board.top()),
-                   QPointF(board.left() + k * board.width() / 9, board.bottom()));
-        p.drawLine(QPointF(board.left(), board.top() + k * board.height() / 9),
-                   QPointF(board.right(), board.top() + k * board.height() / 9));
+        p.drawLine(QPointF(board.left() + k * cell, board.top()),
+                   QPointF(board.left() + k * cell, board.bottom()));
+        p.drawLine(QPointF(board.left(), board.top() + k * cell),
+                   QPointF(board.right(), board.top() + k * cell));
     }
-    p.setPen(QPen(Qt::black, 2));
+    p.setPen(QPen(Qt::black, 1.5));
     for (int k = 0; k <= 3; ++k) {
-        p.drawLine(QPointF(board.left() + k * board.width() / 3, board.top()),
-                   QPointF(board.left() + k * board.width() / 3, board.bottom()));
-        p.drawLine(QPointF(board.left(), board.top() + k * board.height() / 3),
-                   QPointF(board.right(), board.top() + k * board.height() / 3));
-    }
-    p.setFont(PointFont(QStringLiteral("Arial"), 6.75, true));
-    const char* digits = "5 3   7 6   1 9 5 9 8 6";
-    for (int k = 0; digits[k] != 0 && k < 27; ++k) {
-        if (digits[k] != ' ') {
-            p.setPen(k % 4 == 0 ? QColor(190, 0, 0) : Qt::black);
-            p.drawText(QRectF(board.left() + (k % 9) * board.width() / 9,
-                              board.top() + (k / 9) * board.height() / 9, board.width() / 9,
-                              board.height() / 9),
-                       Qt::AlignCenter, QString(QChar::fromLatin1(digits[k])));
-        }
+        p.drawLine(QPointF(board.left() + k * 3 * cell, board.top()),
+                   QPointF(board.left() + k * 3 * cell, board.bottom()));
+        p.drawLine(QPointF(board.left(), board.top() + k * 3 * cell),
+                   QPointF(board.right(), board.top() + k * 3 * cell));
     }
     p.setPen(Qt::white);
     p.setFont(PointFont(QStringLiteral("Arial"), 42, true));
