@@ -6,11 +6,17 @@
 #include "dialogs/scoreform.h"
 #include "engine/pattern_designer.h"
 #include "platform/controls.h"
+#include "solver/editform.h"
 #include "solver/loadform.h"
 
 #include <QPointer>
 
-void Main::EditOplosser_Click() {}
+void Main::EditOplosser_Click() {
+    // Made afresh each time, so that every opening starts with an empty grid.
+    QPointer<Editform> dialog = new Editform(this);
+    dialog->exec();
+    delete dialog;
+}
 
 void Main::Puntenlijst_Click() {
     QPointer<Scoreform> dialog = new Scoreform(scores_, this);
