@@ -1,4 +1,4 @@
-// The commands that open the other windows of the program, and the exports.
+// The commands that open the other windows of the program.
 #include "game/main_window.h"
 
 #include "dialogs/afdrukken.h"
@@ -11,41 +11,30 @@
 
 #include <QPointer>
 
-void Main::EditOplosser_Click() {
-    // Made afresh each time, so that every opening starts with an empty grid.
-    QPointer<Editform> dialog = new Editform(this);
+#include <utility>
+
+namespace {
+
+// Each window is made afresh when it opens, so that it starts from the game as it is, and goes
+// when it closes. It is the game window's child: should the game window go while the dialog is
+// open, the dialog goes with it, and the pointer knows.
+template <class Dialog, class... Arguments>
+void OpenModal(Arguments&&... arguments) {
+    QPointer<Dialog> dialog = new Dialog(std::forward<Arguments>(arguments)...);
     dialog->exec();
     delete dialog;
 }
 
-void Main::Puntenlijst_Click() {
-    QPointer<Scoreform> dialog = new Scoreform(scores_, this);
-    dialog->exec();
-    delete dialog;
-}
+}  // namespace
 
-void Main::ToolsGonfig_Click() {
-    // The dialog is the window's child: should the window go while the dialog is open, the dialog
-    // goes with it.
-    QPointer<Config> dialog = new Config(state_, knoptext_[4], this);
-    dialog->exec();
-    delete dialog;
-}
+void Main::EditOplosser_Click() { OpenModal<Editform>(this); }
 
-void Main::ToolsPatroonOntwerpen_Click() {
-    QPointer<Patroonform> dialog = new Patroonform(state_, this);
-    dialog->exec();
-    delete dialog;
-}
+void Main::Puntenlijst_Click() { OpenModal<Scoreform>(scores_, this); }
 
-void Main::LoadPuzzle() {
-    QPointer<Loadform> dialog = new Loadform(*this);
-    dialog->exec();
-    delete dialog;
-}
+void Main::ToolsGonfig_Click() { OpenModal<Config>(state_, knoptext_[4], this); }
 
-void Main::PrintPuzzleDialog() {
-    QPointer<Afdrukken> dialog = new Afdrukken(pic_, this);
-    dialog->exec();
-    delete dialog;
-}
+void Main::ToolsPatroonOntwerpen_Click() { OpenModal<Patroonform>(state_, this); }
+
+void Main::LoadPuzzle() { OpenModal<Loadform>(*this); }
+
+void Main::PrintPuzzleDialog() { OpenModal<Afdrukken>(pic_, this); }

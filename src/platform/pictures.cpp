@@ -277,7 +277,8 @@ QPixmap DrawProgramIcon() {
     p.drawLine(42, 2, 42, 62);
     p.drawLine(2, 22, 62, 22);
     p.drawLine(2, 42, 62, 42);
-    p.setFont(PointFont(QStringLiteral("Arial"), 11.25, true));
+    // The font of the number buttons, which the window needs at its start anyway.
+    p.setFont(PointFont(QStringLiteral("Arial"), 14.25, true));
     p.setPen(QColor(190, 0, 0));
     p.drawText(QRect(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("5"));
     p.setPen(Qt::black);
