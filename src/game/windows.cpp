@@ -27,14 +27,26 @@ void OpenModal(Arguments&&... arguments) {
 
 }  // namespace
 
-void Main::EditOplosser_Click() { OpenModal<Editform>(this); }
+void Main::EditOplosser_Click() {
+    OpenModal<Editform>(this);
+}
 
-void Main::Puntenlijst_Click() { OpenModal<Scoreform>(scores_, this); }
+void Main::Puntenlijst_Click() {
+    OpenModal<Scoreform>(scores_, this);
+}
 
-void Main::ToolsGonfig_Click() { OpenModal<Config>(state_, knoptext_[4], this); }
+void Main::ToolsGonfig_Click() {
+    OpenModal<Config>(state_, knoptext_[4], this);
+}
 
-void Main::ToolsPatroonOntwerpen_Click() { OpenModal<Patroonform>(state_, this); }
+void Main::ToolsPatroonOntwerpen_Click() {
+    OpenModal<Patroonform>(state_, this);
+}
 
-void Main::LoadPuzzle() { OpenModal<Loadform>(*this); }
+void Main::LoadPuzzle() {
+    OpenModal<Loadform>(*this);
+}
 
-void Main::PrintPuzzleDialog() { OpenModal<Afdrukken>(pic_, this); }
+void Main::PrintPuzzleDialog() {
+    OpenModal<Afdrukken>(pic_, this);
+}
