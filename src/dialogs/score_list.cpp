@@ -2,8 +2,6 @@
 
 #include "game/records.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <optional>
 
@@ -13,18 +11,34 @@ const QString NameSeparator = QStringLiteral(" - ");
 
 // The time of an entry in tenths of a second, when the entry begins with H:MM:SS:T and " - ".
 std::optional<long long> EntryTenths(const QString& entry) {
-    static const QRegularExpression time(QStringLiteral("^(\\d+):([0-5]\\d):([0-5]\\d):(\\d) - "));
-    const QRegularExpressionMatch match = time.match(entry);
-    if (!match.hasMatch()) {
+    const auto digit = [&entry](qsizetype at) {
+        return at < entry.size() && entry[at] >= u'0' && entry[at] <= u'9'
+                   ? std::optional<int>(entry[at].unicode() - u'0')
+                   : std::nullopt;
+    };
+    qsizetype at = 0;
+    long long hours = 0;
+    for (; digit(at); ++at) {
+        if (hours > 100'000'000LL) {
+            return std::nullopt;
+        }
+        hours = hours * 10 + *digit(at);
+    }
+    if (at == 0) {
         return std::nullopt;
     }
-    bool ok = false;
-    const long long hours = match.captured(1).toLongLong(&ok);
-    if (!ok || hours > 1'000'000'000LL) {
+    // ":MM:SS:T - " follows the hours.
+    const QStringView rest = QStringView(entry).mid(at);
+    if (rest.size() < 11 || rest[0] != u':' || rest[3] != u':' || rest[6] != u':' ||
+        !rest.mid(8, 3).startsWith(NameSeparator)) {
         return std::nullopt;
     }
-    return ((hours * 60 + match.captured(2).toInt()) * 60 + match.captured(3).toInt()) * 10 +
-           match.captured(4).toInt();
+    const auto m1 = digit(at + 1), m2 = digit(at + 2), s1 = digit(at + 4), s2 = digit(at + 5),
+               tenth = digit(at + 7);
+    if (!m1 || !m2 || !s1 || !s2 || !tenth || *m1 > 5 || *s1 > 5) {
+        return std::nullopt;
+    }
+    return ((hours * 60 + *m1 * 10 + *m2) * 60 + *s1 * 10 + *s2) * 10 + *tenth;
 }
 
 }  // namespace
