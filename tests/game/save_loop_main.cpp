@@ -23,9 +23,7 @@ int main(int argc, char* argv[]) {
                                      .arg(i));
         }
         main.SaveFiles();
-        if (round == 1) {
-            std::puts("saving");
-            std::fflush(stdout);
-        }
+        std::printf("saved %ld\n", round);
+        std::fflush(stdout);
     }
 }
