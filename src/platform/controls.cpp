@@ -58,12 +58,12 @@ QWidget* MakeControl(ControlKind kind, QWidget* parent, const QString& caption) 
 }  // namespace
 
 Controls::Controls(QWidget* window, std::span<const ControlSpec> table) {
-    for (const ControlSpec& spec : table) {
-        QWidget* container = spec.container[0] == 0 ? window : byName_.value(spec.container);
-        Q_ASSERT_X(container, spec.name, "the container comes before its controls");
-        QWidget* control = MakeControl(spec.kind, container, QString::fromUtf8(spec.caption));
-        control->setObjectName(QString::fromLatin1(spec.name));
-        PlaceTwips(control, spec.left, spec.top, spec.width, spec.height);
+    for (const ControlSpec& row : table) {
+        QWidget* container = row.container[0] == 0 ? window : byName_.value(row.container);
+        Q_ASSERT_X(container, row.name, "the container comes before its controls");
+        QWidget* control = MakeControl(row.kind, container, QString::fromUtf8(row.caption));
+        control->setObjectName(QString::fromLatin1(row.name));
+        PlaceTwips(control, row.left, row.top, row.width, row.height);
         byName_.insert(control->objectName(), control);
     }
 }
