@@ -159,8 +159,9 @@ void Main::LoadSettings() {
             ReadFileBytes(ProgramPath(QStringLiteral("Sudoku.ini")))) {
         ReadSettingsFile(*text, state_);
     }
-    // A missing or damaged file is replaced by a complete one, a good one rewritten as it was.
-    WriteFileAtomically(ProgramPath(QStringLiteral("Sudoku.ini")), FormatSettingsFile(state_));
+    // A missing or damaged file is replaced by a complete one; a good one already reads as it
+    // would be written.
+    UpdateFile(ProgramPath(QStringLiteral("Sudoku.ini")), FormatSettingsFile(state_));
 }
 
 void Main::LoadScoreList() {
@@ -172,8 +173,8 @@ void Main::LoadScoreList() {
 }
 
 void Main::SaveFiles() {
-    WriteFileAtomically(ProgramPath(QStringLiteral("Sudoku.ini")), FormatSettingsFile(state_));
-    WriteFileAtomically(ProgramPath(QStringLiteral("Scorelijst.lst")), FormatScoreFile(scores_));
+    UpdateFile(ProgramPath(QStringLiteral("Sudoku.ini")), FormatSettingsFile(state_));
+    UpdateFile(ProgramPath(QStringLiteral("Scorelijst.lst")), FormatScoreFile(scores_));
 }
 
 void Main::FileExit_Click() {

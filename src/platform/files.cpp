@@ -51,6 +51,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     return file.commit();
 }
 
+bool UpdateFile(const QString& path, const QByteArray& bytes) {
+    return ReadFileBytes(path) == bytes || WriteFileAtomically(path, bytes);
+}
+
 bool EnsureFolder(const QString& folder) {
     return QDir().mkpath(folder);
 }

@@ -17,6 +17,8 @@ std::optional<QByteArray> ReadFileBytes(const QString& path);
 // Writes a file whole or not at all: the bytes go to a temporary file beside it, which then
 // replaces the old file in one step. A failed or interrupted write leaves the old file as it was.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Writes a file as WriteFileAtomically does, unless it holds these very bytes already.
+bool UpdateFile(const QString& path, const QByteArray& bytes);
 // Makes sure the folder exists.
 bool EnsureFolder(const QString& folder);
 bool FileExists(const QString& path);

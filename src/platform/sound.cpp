@@ -1,15 +1,29 @@
 #include "platform/sound.h"
 
+#include "platform/files.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QHash>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace {
 
 std::function<void(const QString&)>& Listener() {
     static std::function<void(const QString&)> listener;
     return listener;
+}
+
+using Player = void (*)(const QString&);
+
+// The sound module lies beside the executable; it is loaded when the first sound is played.
+Player LoadPlayer() {
+    for (const QString& folder : {QCoreApplication::applicationDirPath(), ProgramFolder()}) {
+        QLibrary module(folder + QStringLiteral("/libsudoku_sound"));
+        if (auto player = reinterpret_cast<Player>(module.resolve("SudokuPlayWave"))) {
+            return player;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -26,13 +40,9 @@ void PlayWave(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         return;
     }
-    // One effect per file, made when it is first needed: the sound device is opened only by a
-    // game that plays sounds.
-    static QHash<QString, QSoundEffect*> effects;
-    QSoundEffect*& effect = effects[path];
-    if (!effect) {
-        effect = new QSoundEffect();
-        effect->setSource(QUrl::fromLocalFile(path));
+    // Without the module the game goes on in silence.
+    static const Player player = LoadPlayer();
+    if (player) {
+        player(path);
     }
-    effect->play();
 }

@@ -8,7 +8,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in share/sudoku/sudoku share/sudoku/sudoku-solve share/sudoku/help/help.htm \
-            share/sudoku/sounds/goed.wav share/sudoku/sounds/fout.wav \
+            share/sudoku/libsudoku_sound.so share/sudoku/sounds/goed.wav share/sudoku/sounds/fout.wav \
             share/applications/sudoku.desktop share/icons/hicolor/scalable/apps/sudoku.svg; do
   [ -e "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
