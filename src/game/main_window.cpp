@@ -155,13 +155,17 @@ void Main::Form_Load() {
 }
 
 void Main::LoadSettings() {
-    if (const std::optional<QByteArray> text =
-            ReadFileBytes(ProgramPath(QStringLiteral("Sudoku.ini")))) {
+    const QString path = ProgramPath(QStringLiteral("Sudoku.ini"));
+    const std::optional<QByteArray> text = ReadFileBytes(path);
+    if (text) {
         ReadSettingsFile(*text, state_);
     }
     // A missing or damaged file is replaced by a complete one; a good one already reads as it
     // would be written.
-    UpdateFile(ProgramPath(QStringLiteral("Sudoku.ini")), FormatSettingsFile(state_));
+    const QByteArray normal = FormatSettingsFile(state_);
+    if (text != normal) {
+        WriteFileAtomically(path, normal);
+    }
 }
 
 void Main::LoadScoreList() {
