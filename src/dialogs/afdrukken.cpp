@@ -49,15 +49,6 @@ constexpr int LineLeft = 225;
 constexpr int LineWidth = 1980;
 constexpr int MaxCopies = 99;
 
-void SetBackground(QWidget* control, const QColor& colour, QPalette::ColorRole role) {
-    QPalette palette = control->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, role, colour);
-    }
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
-}
-
 QString SizeText(int sizeValue) {
     return sizeValue == 2 ? QStringLiteral("Afdrukken in het formaat 15 x 15 cm.")
                           : QStringLiteral("Afdrukken in het formaat 10 x 10 cm.");
@@ -100,7 +91,7 @@ void Afdrukken::Form_Load() {
 
     auto* paper = c.Get<QLabel>("Label1");
     paper->setFrameStyle(QFrame::Box | QFrame::Plain);
-    SetBackground(paper, QColor(250, 250, 250), QPalette::Window);
+    SetControlColour(paper, QPalette::Window, QColor(250, 250, 250));
     auto* logo = c.Get<QLabel>("LogoImg");
     logo->setScaledContents(true);
     logo->setPixmap(QPixmap::fromImage(Plaatjes::Logo()));
@@ -112,7 +103,7 @@ void Afdrukken::Form_Load() {
     label6_->setFont(PointFont(QStringLiteral("Arial"), 6.75, true));
     label6_->hide();
     line1_ = c["Line1"];
-    SetBackground(line1_, QColor(200, 0, 0), QPalette::Window);
+    SetControlColour(line1_, QPalette::Window, QColor(200, 0, 0));
     line1_->hide();
 
     vScroll1_ = c.Get<QScrollBar>("VScroll1");
@@ -127,7 +118,7 @@ void Afdrukken::Form_Load() {
     check1_ = c.Get<QCheckBox>("Check1");
     check2_ = c.Get<QCheckBox>("Check2");
     text1_ = c.Get<QLineEdit>("Text1");
-    SetBackground(text1_, QColor(230, 220, 210), QPalette::Base);
+    SetControlColour(text1_, QPalette::Base, QColor(230, 220, 210));
 
     connect(vScroll1_, &QScrollBar::valueChanged, this, &Afdrukken::VScroll1_Change);
     connect(check1_, &QCheckBox::toggled, this, &Afdrukken::Check1_Click);

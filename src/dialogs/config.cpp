@@ -44,12 +44,6 @@ constexpr ControlSpec ConfigLayout[] = {
 
 const QColor CaptionColour(64, 64, 64);
 
-// The captions are placed for an 8 point face of Arial's metrics; the dialog asks for it itself, so
-// that they keep within their places whatever the desktop's font.
-QFont DialogFont() {
-    return PointFont(QStringLiteral("Arial"), 8.25);
-}
-
 // A bar whose value counts only once it is set: arrow and page clicks move it by one, a dragged
 // thumb changes it when it is let go.
 void SetUpBar(QScrollBar* bar, int minimum, int maximum) {
@@ -73,12 +67,8 @@ void Config::Form_Load() {
     setWindowTitle(QStringLiteral(" Tools"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    QPalette captions = palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        captions.setColor(group, QPalette::WindowText, CaptionColour);
-        captions.setColor(group, QPalette::ButtonText, CaptionColour);
-    }
-    setPalette(captions);
+    SetControlColour(this, QPalette::WindowText, CaptionColour);
+    SetControlColour(this, QPalette::ButtonText, CaptionColour);
     setFont(DialogFont());
     SizeWindowTwips(this, 4800, 3000);
     controls_ = std::make_unique<Controls>(this, ConfigLayout);
@@ -94,7 +84,6 @@ void Config::Form_Load() {
     checkZet_ = c.Get<QCheckBox>("CheckZet");
 
     label3_->setFont(PointFont(QStringLiteral("MS Sans Serif"), 9.75, true));
-    label5_->setAutoFillBackground(true);
     for (const char* name : {"Label8", "Label11"}) {
         c.Get<QLabel>(name)->setWordWrap(true);
         c.Get<QLabel>(name)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -141,9 +130,7 @@ int Config::PreviewColour() const {
 
 void Config::PaintPreview() {
     const Rgb& colour = state_.DigitColour;
-    QPalette palette = label5_->palette();
-    palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
-    label5_->setPalette(palette);
+    SetControlColour(label5_, QPalette::Window, QColor(colour.red, colour.green, colour.blue));
 }
 
 void Config::HScroll1_Change() {

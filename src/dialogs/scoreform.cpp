@@ -65,11 +65,7 @@ void Scoreform::Form_Load() {
     list1_ = c.Get<QListWidget>("List1");
     list1_->setFont(PointFont(QStringLiteral("Arial"), 9.75));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    QPalette listColours = list1_->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        listColours.setColor(group, QPalette::Base, QColor(230, 230, 210));
-    }
-    list1_->setPalette(listColours);
+    SetControlColour(list1_, QPalette::Base, QColor(230, 230, 210));
     // The game's list is kept in order, so its copy shows the same order.
     for (const QString& entry : scores_.Entries()) {
         list1_->addItem(entry);

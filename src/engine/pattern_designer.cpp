@@ -24,11 +24,6 @@ constexpr int Picture1Top = 345;
 
 const QColor PanelColour(200, 255, 255);
 
-// The captions are placed for an 8 point face of Arial's metrics; the dialog asks for it itself, so
-// that they keep within their places whatever the desktop's font.
-QFont DialogFont() {
-    return PointFont(QStringLiteral("Arial"), 8.25);
-}
 const QColor BlockLine(0, 0, 0);
 const QColor CellLine(200, 200, 200);
 
@@ -65,10 +60,7 @@ void Patroonform::Form_Load() {
     const Controls& c = *controls_;
 
     auto* panel = c.Get<QLabel>("Label1");
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, PanelColour);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
+    SetControlColour(panel, QPalette::Window, PanelColour);
 
     picture1View_ = new SurfaceView(picture1_, c["Frame1"]);
     picture1View_->setObjectName(QStringLiteral("Picture1"));

@@ -13,17 +13,6 @@
 
 #include <cmath>
 
-namespace {
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-}  // namespace
-
 void Main::StartKlok() {
     state_.ClockTicks = -1;
     stopwatch_.Start(Stopwatch::Clock::now());
@@ -57,12 +46,12 @@ void Main::FileNieuw_Click() {
 void Main::Knoptext_Click(int index) {
     ClickLabel* text = knoptext_[index];
     PlaceTwips(text, KnoptextLeft + 30, KnoptextTop(index) + 30, KnoptextWidth, KnoptextHeight);
-    SetTextColour(text, Qt::red);
+    SetControlColour(text, QPalette::WindowText, Qt::red);
     if (!Pause(0.2, text)) {
         return;
     }
     PlaceTwips(text, KnoptextLeft, KnoptextTop(index), KnoptextWidth, KnoptextHeight);
-    SetTextColour(text, Qt::black);
+    SetControlColour(text, QPalette::WindowText, Qt::black);
     switch (index) {
         case 1:
             LoadPuzzle();

@@ -74,6 +74,17 @@ QWidget* Controls::operator[](const char* name) const {
     return control;
 }
 
+void SetControlColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = control->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, role, colour);
+    }
+    control->setPalette(palette);
+    if (role == QPalette::Window) {
+        control->setAutoFillBackground(true);
+    }
+}
+
 void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
     if (width == NaturalSize || height == NaturalSize) {
         control->adjustSize();

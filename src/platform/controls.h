@@ -54,6 +54,10 @@ class Controls {
     QHash<QString, QWidget*> byName_;
 };
 
+// Gives a control a colour in one of its roles (its text, its background) for as long as it is
+// enabled; a disabled control keeps its greyed look. A background of the Window role is painted.
+void SetControlColour(QWidget* control, QPalette::ColorRole role, const QColor& colour);
+
 // Places a control at a position in twips; a size of NaturalSize keeps the control's natural size.
 void PlaceTwips(QWidget* control, int left, int top, int width = NaturalSize,
                 int height = NaturalSize);

@@ -11,6 +11,10 @@ QFont PointFont(const QString& family, double points, bool bold) {
     return font;
 }
 
+QFont DialogFont() {
+    return PointFont(QStringLiteral("Arial"), 8.25);
+}
+
 void InstallFontSubstitutes() {
     QFont::insertSubstitutions(
         QStringLiteral("Arial"),

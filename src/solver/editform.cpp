@@ -194,16 +194,12 @@ void Editform::SaveColours() {
 }
 
 void Editform::SetCellColours(int n, std::uint32_t backColour, std::uint32_t textColour) {
-    QPalette colours = txtCELL_[n]->palette();
-    colours.setColor(QPalette::Base, ColourOf(backColour));
-    colours.setColor(QPalette::Text, ColourOf(textColour));
-    txtCELL_[n]->setPalette(colours);
+    SetControlColour(txtCELL_[n], QPalette::Base, ColourOf(backColour));
+    SetControlColour(txtCELL_[n], QPalette::Text, ColourOf(textColour));
 }
 
 void Editform::SetCellTextColour(int n, std::uint32_t textColour) {
-    QPalette colours = txtCELL_[n]->palette();
-    colours.setColor(QPalette::Text, ColourOf(textColour));
-    txtCELL_[n]->setPalette(colours);
+    SetControlColour(txtCELL_[n], QPalette::Text, ColourOf(textColour));
 }
 
 void Editform::ClearCell(int n) {

@@ -46,11 +46,7 @@ void Loadform::Form_Load() {
 
     file1_ = c.Get<QListWidget>("File1");
     file1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    QPalette listColours = file1_->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        listColours.setColor(group, QPalette::Base, QColor(190, 200, 210));
-    }
-    file1_->setPalette(listColours);
+    SetControlColour(file1_, QPalette::Base, QColor(190, 200, 210));
     // Names that begin with a dot are listed too: the solver window saves them like any other.
     const QDir folder(ProgramPath(PuzzleFolder));
     file1_->addItems(folder.entryList({u'*' + PuzzleExtension}, QDir::Files | QDir::Hidden,
