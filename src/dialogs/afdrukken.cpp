@@ -1,7 +1,7 @@
 #include "dialogs/afdrukken.h"
 
 #include "dialogs/scoreform.h"
-#include "game/main_window.h"
+#include "engine/maker.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
@@ -220,7 +220,7 @@ void Afdrukken::PrintPuzzle() {
         printer.PrintLine(FooterDateTime(QDateTime::currentDateTime()));
         printer.SetCurrentX(8310);
         printer.SetCurrentY(15700);
-        printer.PrintLine(Main::MakerAddress);
+        printer.PrintLine(MakerAddress);
     }
     const bool printed = printer.EndDoc();
     ShowArrowPointer();

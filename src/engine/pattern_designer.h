@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/game_state.h"
+#include "engine/game_state.h"
 #include "platform/surface.h"
 
 #include <QColor>

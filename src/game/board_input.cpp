@@ -10,15 +10,6 @@
 #include <QLabel>
 #include <QPointer>
 
-namespace {
-
-constexpr int GetalKnopLeft = 180;
-int GetalKnopTop(int i) {
-    return 285 + (i - 1) * 555;
-}
-
-}  // namespace
-
 void Main::GetalKnop_Click(int index) {
     board_.ResetNumberButtons();
     PictureButton* button = getalKnop_[index];

@@ -1,5 +1,6 @@
 // The menus' and the command column's actions, the stopwatch and the help pages.
 #include "engine/base_grids.h"
+#include "engine/maker.h"
 #include "game/main_window.h"
 #include "platform/controls.h"
 #include "platform/files.h"

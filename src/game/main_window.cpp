@@ -34,12 +34,8 @@ constexpr ControlSpec MainLayout[] = {
 
 constexpr int PicLeft = 240;
 constexpr int PicTop = 360;
-constexpr int GetalKnopLeft = 180;
 constexpr int ImgLeft = 270;
 
-int GetalKnopTop(int i) {
-    return 285 + (i - 1) * 555;
-}
 int ImgTop(int i) {
     return 300 + (i - 1) * 690;
 }
@@ -48,7 +44,9 @@ const char* const KnoptextCaptions[] = {"", "Load", "Website", "Hint", "Oplossin
 
 }  // namespace
 
-const QString Main::MakerAddress = QStringLiteral("https://sudoku.brenvik.nl/");
+int Main::GetalKnopTop(int i) {
+    return 285 + (i - 1) * 555;
+}
 
 int Main::KnoptextTop(int i) {
     return ImgTop(i) + 90;
@@ -178,6 +176,10 @@ void Main::LoadScoreList() {
 
 void Main::SaveFiles() {
     UpdateFile(ProgramPath(QStringLiteral("Sudoku.ini")), FormatSettingsFile(state_));
+    SaveScoreList();
+}
+
+void Main::SaveScoreList() {
     UpdateFile(ProgramPath(QStringLiteral("Scorelijst.lst")), FormatScoreFile(scores_));
 }
 

@@ -2,9 +2,9 @@
 
 #include "dialogs/score_list.h"
 #include "engine/board.h"
+#include "engine/game_state.h"
 #include "engine/random.h"
 #include "game/clock.h"
-#include "game/game_state.h"
 #include "platform/surface.h"
 
 #include <QMainWindow>
@@ -70,9 +70,6 @@ class Main : public QMainWindow {
     static constexpr int KnoptextWidth = 1500;
     static constexpr int KnoptextHeight = 300;
 
-    // The address of the maker's web page.
-    static const QString MakerAddress;
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -86,6 +83,11 @@ class Main : public QMainWindow {
     void ShowHelp(const QString& fragment, const QString& key);
     void LoadSettings();
     void LoadScoreList();
+    void SaveScoreList();
+
+    // Where number button i (1..9) rests.
+    static int GetalKnopTop(int i);
+    static constexpr int GetalKnopLeft = 180;
 
     GameState state_;
     ScoreList scores_;

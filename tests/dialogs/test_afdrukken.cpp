@@ -1,6 +1,7 @@
 #include "dialogs/afdrukken.h"
 #include "dialogs/scoreform.h"
 #include "engine/board_geometry.h"
+#include "engine/maker.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/surface.h"
@@ -242,7 +243,7 @@ class TestAfdrukken : public QObject {
         QStringList words;
         for (const PdfWord& word : PdfWords(pdf.Path())) {
             words << word.text;
-            if (word.text == Main::MakerAddress) {
+            if (word.text == MakerAddress) {
                 QVERIFY(Near(word.box.left(), 8310, 5) && Near(word.box.top(), 15700, 5));
                 // The address fits on the paper.
                 QVERIFY(word.box.right() < Printer().PageWidth());
@@ -253,7 +254,7 @@ class TestAfdrukken : public QObject {
                                               "......................... : Score / tijd "
                                               "................ :")),
                  qPrintable(text));
-        QVERIFY(text.contains(Main::MakerAddress));
+        QVERIFY(text.contains(MakerAddress));
         QVERIFY(
             text.contains(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
     }

@@ -1,3 +1,4 @@
+#include "engine/maker.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/shell.h"
@@ -186,7 +187,7 @@ class TestCommands : public QObject {
         SetOpenListener([&](const QString& what) { opened = what; });
         Child<QAction>(*game.main, QStringLiteral("HelpSoftware"))->trigger();
         SetOpenListener(nullptr);
-        QCOMPARE(opened, Main::MakerAddress);
+        QCOMPARE(opened, MakerAddress);
     }
 };
 
