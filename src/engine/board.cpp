@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPointer>
 
-#include <cmath>
 
 QString FilledText(int filledCount) {
     return QString::number(filledCount) + QStringLiteral(" vakjes ingevuld waarvan er");
@@ -41,8 +40,7 @@ bool Board::IsGiven(int c, int r) {
     if (state_.UsePattern) {
         return state_.PatternRows[r].mid(c - 1, 1) == QLatin1String("1");
     }
-    const int v = static_cast<int>(std::floor(state_.Difficulty * random_.Next() + 1.0f));
-    return v == state_.Difficulty;
+    return random_.Draw(state_.Difficulty) == state_.Difficulty;
 }
 
 void Board::DrawPuzzle() {
@@ -80,6 +78,21 @@ void Board::ResetNumberButtons() {
 
 bool Board::IsSolved() const {
     return IsValidSolution(state_.BoardGrid);
+}
+
+void Board::TakeBoardAsSolution() {
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const std::uint8_t digit = state_.BoardGrid(c, r);
+            if (digit == state_.SolutionGrid(c, r)) {
+                continue;
+            }
+            state_.SolutionGrid(c, r) = digit;
+            // Only open cells can differ, so the face is an empty one.
+            board::PaintFace(*controls_.Pic2, c, r, board::EmptyFace);
+            board::DrawDigit(*controls_.Pic2, c, r, digit, board::GivenDigit);
+        }
+    }
 }
 
 void Board::ShowHint() {

@@ -44,6 +44,9 @@ class Board {
     // cannot change, so a board with a single solution is solved exactly when it equals
     // SolutionGrid.
     bool IsSolved() const;
+    // Makes the board, solved otherwise than SolutionGrid, the solution: in SolutionGrid and on
+    // the solution board.
+    void TakeBoardAsSolution();
     // Blinks the solution's digit in the first empty cell, three times.
     void ShowHint();
     void ShowInfo(const QString& text);

@@ -1,6 +1,7 @@
 #include "engine/random.h"
 
 #include <chrono>
+#include <cmath>
 
 Random::Random() {
     std::random_device device;
@@ -13,4 +14,8 @@ Random::Random() {
 float Random::Next() {
     // 24 random bits give every float of [0, 1) with the spacing 2^-24, never 1 itself.
     return static_cast<float>(engine_() >> 40) * 0x1.0p-24f;
+}
+
+int Random::Scale(float x, int count) {
+    return static_cast<int>(std::floor(static_cast<double>(x) * count + 1.0));
 }

@@ -10,6 +10,14 @@ class Random {
     Random();
     explicit Random(std::uint64_t seed) : engine_(seed) {}
     float Next();
+    // floor(x * count + 1) for a fresh x: a whole number 1..count.
+    int Draw(int count) { return Scale(Next(), count); }
+
+    // floor(x * count + 1), worked out in double precision: in single precision the largest x
+    // rounds up to count + 1.
+    static int Scale(float x, int count);
+    // The largest number Next returns.
+    static constexpr float Largest = 1.0f - 0x1.0p-24f;
 
   private:
     std::mt19937_64 engine_;

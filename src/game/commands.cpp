@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QTextBrowser>
 
-#include <cmath>
 
 void Main::StartKlok() {
     state_.ClockTicks = -1;
@@ -28,8 +27,8 @@ void Main::StopWatch_Timer() {
 
 void Main::GeneratePuzzle() {
     ShowBusyPointer();
-    const int n = static_cast<int>(std::floor(random_.Next() * BaseGridCount + 1.0f));
-    const int t = static_cast<int>(std::floor(random_.Next() * TransformationCount + 1.0f));
+    const int n = random_.Draw(BaseGridCount);
+    const int t = random_.Draw(TransformationCount);
     label5_->setText(QStringLiteral("%1 / %2").arg(n).arg(t));
     const Grid solution = TransformedGrid(n, t);
     state_.BoardGrid = solution;

@@ -26,7 +26,8 @@ constexpr ControlSpec MainLayout[] = {
     {"Frame5", ControlKind::Frame, "", "", 5430, -60, 840, 5355},
     {"Frame2", ControlKind::Frame, "", "", 6360, -60, 2550, 3750},
     {"Frame3", ControlKind::Frame, "", "", 6360, 3690, 2550, 750},
-    {"Label2", ControlKind::Label, "Frame3", "0:00:00:0", 180, 150, 2280, 540},
+    // The clock reaches to the frame's edge, so that ten hours and more ("10:00:00:0") fit.
+    {"Label2", ControlKind::Label, "Frame3", "0:00:00:0", 180, 150, 2370, 540},
     {"Frame4", ControlKind::Frame, "", "", 6360, 4440, 2550, 855},
     {"Label3", ControlKind::Label, "Frame4", "0 vakjes ingevuld", 150, 210, 2340, 240},
     {"Label4", ControlKind::Label, "Frame4", "0", 150, 480, 2340, 240},

@@ -20,14 +20,20 @@ void Main::ShowCorrectCount() {
 }
 
 void Main::CheckMove(int column, int row) {
+    // A game is completed once; later clicks on the solved board only recount.
+    const bool solved = !state_.Completed && board_.IsSolved();
+    // A puzzle with more than one solution is solved by any of them, and the one the player found
+    // becomes the solution that every judgement, the counter and the solution board show.
+    if (solved && state_.BoardGrid != state_.SolutionGrid) {
+        board_.TakeBoardAsSolution();
+    }
     if (state_.CheckMoves) {
         PlayWave(ProgramPath(state_.BoardGrid(column, row) == state_.SolutionGrid(column, row)
                                  ? QStringLiteral("sounds/goed.wav")
                                  : QStringLiteral("sounds/fout.wav")));
     }
     ShowCorrectCount();
-    // A game is completed once; later clicks on the solved board only recount.
-    if (state_.Completed || !board_.IsSolved()) {
+    if (!solved) {
         return;
     }
     state_.Completed = true;

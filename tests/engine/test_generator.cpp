@@ -1,4 +1,5 @@
 #include "engine/base_grids.h"
+#include "engine/random.h"
 
 #include <QTest>
 
@@ -50,6 +51,20 @@ class TestGenerator : public QObject {
                 grids << grid;
             }
         }
+    }
+
+    // Grid and symmetry numbers and the given draw (1 in `count`) stay within 1..count up to the
+    // largest number the generator returns.
+    void drawsStayInRange_data() {
+        QTest::addColumn<int>("count");
+        for (const int count : {2, 3, 4, 5, 6, 7, 8, TransformationCount, BaseGridCount}) {
+            QTest::addRow("%d", count) << count;
+        }
+    }
+    void drawsStayInRange() {
+        QFETCH(int, count);
+        QCOMPARE(Random::Scale(Random::Largest, count), count);
+        QCOMPARE(Random::Scale(0.0f, count), 1);
     }
 
     void validityCheckCatchesBrokenGrids_data() {

@@ -168,24 +168,34 @@ class TestBoardInput : public QObject {
             }
         }
         game.LayOut(pattern, n, 1);
-        const Grid& solution = game.State().SolutionGrid;
+        game.State().CheckMoves = true;
+        const Grid solution = game.State().SolutionGrid;
+        const QImage& pic2 = game.main->Pic2Surface().Image();
         WhenModal([](QWidget* modal) { AnswerInput(modal, QStringLiteral("Anders")); });
         // Each hidden cell gets the digit of its neighbour in the rectangle's row.
         const int a = solution(rect->c1, rect->r1);
         const int b = solution(rect->c2, rect->r1);
+        const QImage bOnPic2 = pic2.copy(FacePixels(rect->c1, rect->r2));
         Choose(*game.main, b);
         ClickCell(*game.main, rect->c1, rect->r1);
         ClickCell(*game.main, rect->c2, rect->r2);
         Choose(*game.main, a);
         ClickCell(*game.main, rect->c2, rect->r1);
         QVERIFY(!game.State().Completed);
+        QString lastSound;
+        SetWaveListener([&](const QString& path) { lastSound = path.section(u'/', -2); });
         ClickCell(*game.main, rect->c1, rect->r2);
+        SetWaveListener(nullptr);
         QVERIFY(game.State().Completed);
         QCOMPARE(game.main->Scores().Count(), 1);
         QVERIFY(game.main->Scores().At(0).endsWith(QStringLiteral(" - Anders")));
-        // The correct-numbers line still judges by the stored solution.
+        // The solution found is the solution now, for the sound, the counter and the solution
+        // board alike.
+        QCOMPARE(lastSound, QStringLiteral("sounds/goed.wav"));
         QCOMPARE(LabelText(*game.main, "Label4"),
-                 QStringLiteral("77 getallen goed geplaatst zijn."));
+                 QStringLiteral("81 getallen goed geplaatst zijn."));
+        QVERIFY(game.State().SolutionGrid == game.State().BoardGrid);
+        QCOMPARE(pic2.copy(FacePixels(rect->c1, rect->r1)), bOnPic2);
     }
 
     void hitSquaresLieFifteenTwipsRightAndBelow() {

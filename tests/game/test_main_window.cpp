@@ -38,6 +38,11 @@ class TestMainWindow : public QObject {
         QWidget* help = Child(*game.main, "WebBrowser");
         QVERIFY(!help || !help->isVisible());
         QVERIFY(!Child(*game.main, "Knoptext4")->isEnabled());
+        // The clock has room for ten hours, inside its frame.
+        auto* clock = Child<QLabel>(*game.main, "Label2");
+        clock->setText(QStringLiteral("10:00:00:0"));
+        QVERIFY(clock->sizeHint().width() <= clock->width());
+        QVERIFY(Child(*game.main, "Frame3")->rect().contains(clock->geometry()));
     }
 
     void controlsStandWhereTheLayoutPutsThem_data() {
