@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPointer>
 
-
 QString FilledText(int filledCount) {
     return QString::number(filledCount) + QStringLiteral(" vakjes ingevuld waarvan er");
 }

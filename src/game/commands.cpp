@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QTextBrowser>
 
-
 void Main::StartKlok() {
     state_.ClockTicks = -1;
     stopwatch_.Start(Stopwatch::Clock::now());
