@@ -1,6 +1,6 @@
 #include "dialogs/afdrukken.h"
 
-#include "dialogs/scoreform.h"
+#include "dialogs/printout.h"
 #include "engine/maker.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
@@ -176,10 +176,14 @@ void Afdrukken::PrintPuzzle() {
     Printer printer;
     if (!printer.Ok()) {
         ShowArrowPointer();
-        MessageBox(this, PrinterFailureText(printer.Error()));
-        return;
+        if (!OfferPdfInstead(this, printer)) {
+            return;
+        }
+        ShowBusyPointer();
     }
-    printer.SetCopies(copies);
+    if (!printer.SavesPdf()) {
+        printer.SetCopies(copies);
+    }
 
     printing_ = true;
     line1_->show();
@@ -188,6 +192,13 @@ void Afdrukken::PrintPuzzle() {
         if (!Pause(0.01, line1_)) {
             ShowArrowPointer();
             return;  // the dialog is gone
+        }
+        if (!isVisible()) {
+            // Closing the dialog during the printout cancels it: nothing reaches the printer.
+            line1_->hide();
+            printing_ = false;
+            ShowArrowPointer();
+            return;
         }
     }
     line1_->hide();
@@ -222,9 +233,6 @@ void Afdrukken::PrintPuzzle() {
         printer.SetCurrentY(15700);
         printer.PrintLine(MakerAddress);
     }
-    const bool printed = printer.EndDoc();
     ShowArrowPointer();
-    if (!printed) {
-        MessageBox(this, PrinterFailureText(printer.Error()));
-    }
+    FinishPrintout(this, printer);
 }

@@ -1,5 +1,6 @@
 #include "dialogs/scoreform.h"
 
+#include "dialogs/printout.h"
 #include "dialogs/score_list.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
@@ -36,10 +37,6 @@ constexpr int ListTop = 1200;
 constexpr int ContinuedTop = 600;
 
 }  // namespace
-
-QString PrinterFailureText(const QString& reason) {
-    return QStringLiteral("Geen printer aanwezig / of staat niet aan...(") + reason + u')';
-}
 
 Scoreform::Scoreform(ScoreList& scores, QWidget* parent) : QDialog(parent), scores_(scores) {
     Form_Load();
@@ -119,39 +116,37 @@ void Scoreform::PrintScoreList() {
         return;
     }
     Printer printer;
-    if (printer.Ok()) {
-        printer.SetFont(QStringLiteral("Arial"), 14, true);
-        printer.SetTextColour(QColor(192, 0, 0));
-        printer.SetCurrentX(PrintLeft);
-        printer.SetCurrentY(HeadingTop);
-        printer.PrintLine(QStringLiteral("Score-lijst Sudoku"));
-        printer.SetCurrentX(PrintLeft);
-        printer.SetCurrentY(ListTop);
-        printer.SetFontSize(12);
-        printer.SetFontBold(false);
-        printer.SetTextColour(QColor(60, 60, 60));
-        for (int i = 0; i < list1_->count(); ++i) {
-            // A line that would run past the printable area goes on the next page.
-            if (printer.CurrentY() + printer.TextHeight() > printer.PageHeight()) {
-                printer.NewPage();
-                printer.SetCurrentY(ContinuedTop);
-            }
-            const QString entry = list1_->item(i)->text();
-            const int place = i + 1;
-            printer.SetCurrentX(PrintLeft);
-            printer.PrintLine(QString::number(place) +
-                              (place <= 9 ? QStringLiteral(".   ") : QStringLiteral(". ")) +
-                              ScoreName(entry) + QStringLiteral(" met ") + ScoreTime(entry) +
-                              QStringLiteral(" seconden."));
-            if (i == 2) {
-                printer.PrintLine(QString());  // sets the first three places apart
-            }
+    if (!printer.Ok() && !OfferPdfInstead(this, printer)) {
+        return;
+    }
+    printer.SetFont(QStringLiteral("Arial"), 14, true);
+    printer.SetTextColour(QColor(192, 0, 0));
+    printer.SetCurrentX(PrintLeft);
+    printer.SetCurrentY(HeadingTop);
+    printer.PrintLine(QStringLiteral("Score-lijst Sudoku"));
+    printer.SetCurrentX(PrintLeft);
+    printer.SetCurrentY(ListTop);
+    printer.SetFontSize(12);
+    printer.SetFontBold(false);
+    printer.SetTextColour(QColor(60, 60, 60));
+    for (int i = 0; i < list1_->count(); ++i) {
+        // A line that would run past the printable area goes on the next page.
+        if (printer.CurrentY() + printer.TextHeight() > printer.PageHeight()) {
+            printer.NewPage();
+            printer.SetCurrentY(ContinuedTop);
         }
-        if (printer.EndDoc()) {
-            return;
+        const QString entry = list1_->item(i)->text();
+        const int place = i + 1;
+        printer.SetCurrentX(PrintLeft);
+        printer.PrintLine(QString::number(place) +
+                          (place <= 9 ? QStringLiteral(".   ") : QStringLiteral(". ")) +
+                          ScoreName(entry) + QStringLiteral(" met ") + ScoreTime(entry) +
+                          QStringLiteral(" seconden."));
+        if (i == 2) {
+            printer.PrintLine(QString());  // sets the first three places apart
         }
     }
-    MessageBox(this, PrinterFailureText(printer.Error()));
+    FinishPrintout(this, printer);
 }
 
 void Scoreform::ExitKnop_Click() {

@@ -11,9 +11,6 @@ class QLabel;
 class QListWidget;
 class ScoreList;
 
-// The message shown when a printout could not be made, with the printer's reason.
-QString PrinterFailureText(const QString& reason);
-
 // The score list: shows the entries fastest first, deletes them and prints them as a numbered
 // list. Deletions go into the game's score list at once.
 class Scoreform : public QDialog {

@@ -5,12 +5,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-QString SaveFileDialog(QWidget* owner, const QString& filter) {
+QString SaveFileDialog(QWidget* owner, const QString& filter, const QString& defaultSuffix) {
     QFileDialog dialog(owner);
     dialog.setWindowTitle(QStringLiteral(" Save"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
     // The dialog of the program's own toolkit looks the same on every desktop, and asks before
     // it replaces a file.
     dialog.setOption(QFileDialog::DontUseNativeDialog);

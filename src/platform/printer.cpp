@@ -39,7 +39,8 @@ struct Printer::Impl {
     using Operation = std::function<void(QPainter&)>;
 
     std::unique_ptr<QPrinter> printer;
-    QString file;  // the PDF file printed to, or empty for the printer
+    QString file;           // the PDF file printed to, or empty for the printer
+    bool savesPdf = false;  // the file is one the user chose instead of the printer
     QString error;
     QFont font;
     QColor colour = Qt::black;
@@ -55,6 +56,8 @@ struct Printer::Impl {
         return false;
     }
     bool Replay();
+    void AimAtPdf();
+    void SetUpPage();
 };
 
 Printer::Printer() : impl_(std::make_unique<Impl>()) {
@@ -68,17 +71,39 @@ Printer::Printer() : impl_(std::make_unique<Impl>()) {
         d.printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                                   : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     } else {
-        d.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        d.printer->setOutputFormat(QPrinter::PdfFormat);
-        d.printer->setOutputFileName(d.file);
+        d.AimAtPdf();
     }
-    d.printer->setDocName(QStringLiteral("Sudoku"));
-    d.printer->setPageSize(QPageSize(QPageSize::A4));
-    d.printer->setPageOrientation(QPageLayout::Portrait);
-    // A printer that cannot print this close to the edge keeps its own margins.
-    d.printer->setPageMargins(QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints),
-                              QPageLayout::Point);
+    d.SetUpPage();
     SetFont(QStringLiteral("Arial"), 10, false);
+}
+
+void Printer::SetPdfFile(const QString& path) {
+    Impl& d = *impl_;
+    d.file = path;
+    d.savesPdf = true;
+    d.error.clear();
+    d.copies = 1;
+    d.AimAtPdf();
+    d.SetUpPage();
+}
+
+bool Printer::SavesPdf() const {
+    return impl_->savesPdf;
+}
+
+void Printer::Impl::AimAtPdf() {
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+}
+
+void Printer::Impl::SetUpPage() {
+    printer->setDocName(QStringLiteral("Sudoku"));
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(QPageLayout::Portrait);
+    // A printer that cannot print this close to the edge keeps its own margins.
+    printer->setPageMargins(QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints),
+                            QPageLayout::Point);
 }
 
 Printer::~Printer() = default;
@@ -187,11 +212,13 @@ bool Printer::EndDoc() {
     while (d.pages.size() > 1 && d.pages.back().empty()) {
         d.pages.pop_back();
     }
-    const bool printed = d.pages.front().empty() || d.Replay();
+    if (!d.pages.front().empty() && !d.Replay()) {
+        return false;
+    }
     d.pages.assign(1, {});
     d.x = 0;
     d.y = 0;
-    return printed;
+    return true;
 }
 
 bool Printer::Impl::Replay() {

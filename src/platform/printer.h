@@ -21,6 +21,9 @@ class Printer {
     // False when there is nothing to print on; Error() tells why.
     bool Ok() const;
     const QString& Error() const;
+    // From now on the document goes, once, to this PDF file instead of the printer.
+    void SetPdfFile(const QString& path);
+    bool SavesPdf() const;
 
     void SetFont(const QString& family, double points, bool bold);
     void SetFontSize(double points);
@@ -46,7 +49,7 @@ class Printer {
     // Ends the page; what follows goes on a new one, from the top-left corner.
     void NewPage();
     // Sends the document to the printer: false, with Error() telling why, when it could not be
-    // printed.
+    // printed; the document is then kept, to be sent elsewhere.
     bool EndDoc();
 
   private:

@@ -1,4 +1,5 @@
 #include "dialogs/afdrukken.h"
+#include "dialogs/printout.h"
 #include "dialogs/scoreform.h"
 #include "engine/board_geometry.h"
 #include "engine/maker.h"
@@ -319,16 +320,33 @@ class TestAfdrukken : public QObject {
         QVERIFY(pdf.Exists());
     }
 
+    // However the dialog goes away during the scan, nothing reaches the printer.
+    void closingDuringTheScanPrintsNothing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Exit") << "Exit";
+        QTest::newRow("close box") << "close box";
+        QTest::newRow("deleted") << "deleted";
+    }
     void closingDuringTheScanPrintsNothing() {
+        QFETCH(QString, how);
         PdfPrintout pdf;
         Surface board = TestBoard();
         QPointer<Afdrukken> dialog = new Afdrukken(board);
         dialog->show();
-        QTimer::singleShot(200, [&] { delete dialog; });
+        QTimer::singleShot(200, dialog, [&] {
+            if (how == u"Exit") {
+                QTest::mouseClick(Child(*dialog, "ExitKnop"), Qt::LeftButton);
+            } else if (how == u"close box") {
+                dialog->close();
+            } else {
+                delete dialog;
+            }
+        });
         Print(*dialog);
-        QVERIFY(dialog.isNull());
+        QTest::qWait(100);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!pdf.Exists());
+        delete dialog;
     }
 
     void aFailingPrinterIsReportedAndTheDialogStays() {
@@ -337,43 +355,89 @@ class TestAfdrukken : public QObject {
         Afdrukken dialog(board);
         dialog.show();
         QString text;
+        QString question;
         bool busyDuringMessage = false;
-        WhenModal([&](QWidget* modal) {
-            text = MessageText(modal);
-            busyDuringMessage = QApplication::overrideCursor() != nullptr;
-            Press(modal, QMessageBox::Ok);
-        });
+        WhenModals({[&](QWidget* modal) {
+                        text = MessageText(modal);
+                        busyDuringMessage = QApplication::overrideCursor() != nullptr;
+                        Press(modal, QMessageBox::Ok);
+                    },
+                    [&](QWidget* modal) {
+                        question = MessageText(modal);
+                        Press(modal, QMessageBox::No);
+                    }});
         Print(dialog);
         SetPrintToFile(QString());
         QCOMPARE(text,
                  PrinterFailureText(QStringLiteral(
                      "het bestand /nonexistent-folder/puzzel.pdf kan niet worden geschreven")));
+        QCOMPARE(question, QStringLiteral("Wilt u de pagina als PDF-bestand opslaan?"));
         QVERIFY(!busyDuringMessage);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(dialog.isVisible());
     }
 
-    void withoutAPrinterTheMessageComesAtOnce() {
+    // Without a printer the message comes at once, and the page can be saved as a PDF file: the
+    // very page the printer would have had.
+    void withoutAPrinterThePageCanBeSavedAsPdf_data() {
+        QTest::addColumn<bool>("wanted");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("not wanted") << false << QString();
+        QTest::newRow("save dialog cancelled") << true << QString();
+        QTest::newRow("saved") << true << "pagina";
+    }
+    void withoutAPrinterThePageCanBeSavedAsPdf() {
+        QFETCH(bool, wanted);
+        QFETCH(QString, name);
         if (!QPrinterInfo::defaultPrinter().isNull()) {
             QSKIP("this machine has a default printer");
         }
-        qunsetenv("SUDOKU_PRINT_PDF");
+        REQUIRE_POPPLER();
         Surface board = TestBoard();
+        const Options options{.size = 2, .date = false, .lines = true};
+        PdfPrintout printed;
+        {
+            Afdrukken dialog(board);
+            dialog.show();
+            Choose(dialog, options);
+            Print(dialog);
+        }
+        SetPrintToFile(QString());
+        qunsetenv("SUDOKU_PRINT_PDF");
         Afdrukken dialog(board);
         dialog.show();
+        Choose(dialog, options);
         QString text;
-        WhenModal([&](QWidget* modal) {
-            text = MessageText(modal);
-            Press(modal, QMessageBox::Ok);
-        });
+        QString filter;
+        const QString chosen = name.isNull() ? QString() : printed.Folder() + u'/' + name;
+        QList<std::function<void(QWidget*)>> answers{
+            [&](QWidget* modal) {
+                text = MessageText(modal);
+                Press(modal, QMessageBox::Ok);
+            },
+            [&](QWidget* modal) { Press(modal, wanted ? QMessageBox::Yes : QMessageBox::No); }};
+        if (wanted) {
+            answers << [&](QWidget* modal) { ChooseFile(modal, chosen, &filter); };
+        }
+        WhenModals(answers);
         QElapsedTimer clock;
         clock.start();
         Print(dialog);
         QCOMPARE(text, QStringLiteral("Geen printer aanwezig / of staat niet aan...(er is geen "
                                       "standaardprinter ingesteld)"));
-        QVERIFY(clock.elapsed() < 900);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(dialog.isVisible());
+        const QString saved = printed.Folder() + QStringLiteral("/pagina.pdf");
+        QCOMPARE(QFile::exists(saved), !name.isNull());
+        if (!wanted) {
+            QVERIFY(clock.elapsed() < 900);
+        } else {
+            QCOMPARE(filter, QStringLiteral("PDF-bestand (*.pdf)"));
+        }
+        if (!name.isNull()) {
+            QCOMPARE(PdfPageCount(saved), 1);
+            QCOMPARE(RenderPage(saved, 1, 72), RenderPage(printed.Path(), 1, 72));
+        }
     }
 
     void exitCloses() {

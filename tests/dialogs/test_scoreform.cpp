@@ -1,3 +1,4 @@
+#include "dialogs/printout.h"
 #include "dialogs/score_list.h"
 #include "dialogs/scoreform.h"
 #include "platform/controls.h"
@@ -288,10 +289,13 @@ class TestScoreform : public QObject {
         form.show();
         QString text;
         QString title;
-        WhenModal([&](QWidget* question) {
-            Answer(QMessageBox::Ok, &text, &title);
-            Press(question, QMessageBox::Yes);
-        });
+        WhenModals({[](QWidget* question) { Press(question, QMessageBox::Yes); },
+                    [&](QWidget* failure) {
+                        text = MessageText(failure);
+                        title = failure->windowTitle();
+                        Press(failure, QMessageBox::Ok);
+                    },
+                    [](QWidget* pdf) { Press(pdf, QMessageBox::No); }});
         Click(form, "PrintKnop");
         SetPrintToFile(QString());
         QCOMPARE(text,

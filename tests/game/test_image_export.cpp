@@ -5,36 +5,10 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
 
 namespace {
-
-// Chooses `path` in the next save dialog, or cancels the dialog when `path` is null, and keeps the
-// dialog's filter.
-void AnswerSave(const QString& path, QString* filter = nullptr,
-                std::function<void()> beforeAccept = {}) {
-    WhenModal([=](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(dialog);
-        if (filter) {
-            *filter = dialog->nameFilters().join(u';');
-        }
-        if (path.isNull()) {
-            dialog->reject();
-            return;
-        }
-        // Typed into the name box, as the user would; selectFile() leaves a focused box alone.
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
-        name->setText(path);
-        if (beforeAccept) {
-            beforeAccept();
-        }
-        static_cast<QDialog*>(dialog)->accept();  // through QDialog, where it is public
-    });
-}
 
 // Closes every message box that shows while it lives, and keeps the last one's text.
 class MessageWatch {

@@ -17,7 +17,9 @@ void EndDuring(GameWindow& game, Ending ending, int afterMs, const std::function
     if (ending == Ending::DeleteGame) {
         game.main.release()->setAttribute(Qt::WA_DeleteOnClose);
     }
-    QTimer::singleShot(afterMs, [main, ending] {
+    // The timers end with this case: left over, they would close the next case's dialogs.
+    QObject timers;
+    QTimer::singleShot(afterMs, &timers, [main, ending] {
         QWidget* modal = QApplication::activeModalWidget();
         if (ending == Ending::CloseDialog && modal) {
             modal->close();
@@ -26,7 +28,7 @@ void EndDuring(GameWindow& game, Ending ending, int afterMs, const std::function
         }
     });
     // A dialog that outlives the closed game window is closed by its user later on.
-    QTimer::singleShot(afterMs + 2500, [] {
+    QTimer::singleShot(afterMs + 2500, &timers, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             modal->close();
         }

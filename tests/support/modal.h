@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,6 +34,18 @@ inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 5000
     poll->start(10);
 }
 
+// Answers the next modal dialogs in turn, one answer each.
+inline void WhenModals(QList<std::function<void(QWidget*)>> answers) {
+    if (answers.isEmpty()) {
+        return;
+    }
+    const std::function<void(QWidget*)> first = answers.takeFirst();
+    WhenModal([first, answers](QWidget* modal) {
+        first(modal);
+        WhenModals(answers);
+    });
+}
+
 // The text of a message box, and a click on one of its buttons.
 inline QString MessageText(QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
@@ -60,4 +73,33 @@ inline void AnswerInput(QWidget* modal, const QString& text) {
     edit->selectAll();
     QTest::keyClicks(edit, text);
     QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+// Chooses `path` in a save dialog, or cancels the dialog when `path` is null, and keeps the
+// dialog's filter.
+inline void ChooseFile(QWidget* modal, const QString& path, QString* filter = nullptr,
+                       const std::function<void()>& beforeAccept = {}) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    QVERIFY(dialog);
+    if (filter) {
+        *filter = dialog->nameFilters().join(u';');
+    }
+    if (path.isNull()) {
+        dialog->reject();
+        return;
+    }
+    // Typed into the name box, as the user would; selectFile() leaves a focused box alone.
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->setText(path);
+    if (beforeAccept) {
+        beforeAccept();
+    }
+    static_cast<QDialog*>(dialog)->accept();  // through QDialog, where it is public
+}
+
+// The same for the next save dialog.
+inline void AnswerSave(const QString& path, QString* filter = nullptr,
+                       std::function<void()> beforeAccept = {}) {
+    WhenModal([=](QWidget* modal) { ChooseFile(modal, path, filter, beforeAccept); });
 }
