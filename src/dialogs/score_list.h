@@ -32,7 +32,8 @@ class ScoreList {
     QStringList entries_;
 };
 
-// Scorelijst.lst: one quoted record per entry, in list order. Reading empties the list first and
-// skips empty records.
+// Scorelijst.lst: one quoted record per entry, in list order, in Windows-1252 unless a name needs
+// UTF-8 (see EncodeFileText). Reading empties the list first and skips empty records.
+inline const QString ScoreFileName = QStringLiteral("Scorelijst.lst");
 void ReadScoreFile(QByteArrayView text, ScoreList& scores);
 QByteArray FormatScoreFile(const ScoreList& scores);

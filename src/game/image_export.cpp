@@ -23,7 +23,7 @@ void Main::Save_Click(int index) {
         }
         return;
     }
-    const QString dummy = ProgramPath(QStringLiteral("mydummy.bmp"));
+    const QString dummy = DataPath(QStringLiteral("mydummy.bmp"));
     const bool converted =
         pic_.Save(dummy, "BMP") && FileExists(dummy) && BmpToJpeg(dummy, file, 80);
     QFile::remove(dummy);

@@ -1,4 +1,7 @@
+#include "dialogs/score_list.h"
 #include "game/main_window.h"
+#include "game/settings_file.h"
+#include "platform/files.h"
 #include "platform/first_paint.h"
 #include "platform/fonts.h"
 #include "platform/language.h"
@@ -7,7 +10,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sudoku"));
+    // The name gives the user's data folder, ~/.local/share/sudoku; windows show "Sudoku".
+    QApplication::setApplicationName(QStringLiteral("sudoku"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Sudoku"));
+    // A system-wide install keeps each user's files in that user's own data folder.
+    ChooseDataFolder(CanKeepFilesIn(ProgramFolder(), {SettingsFileName, ScoreFileName}));
     InstallFontSubstitutes();
     InstallDutchTexts(app);
     QApplication::setFont(PointFont(QStringLiteral("MS Sans Serif"), 8.25));

@@ -154,7 +154,7 @@ void Main::Form_Load() {
 }
 
 void Main::LoadSettings() {
-    const QString path = ProgramPath(QStringLiteral("Sudoku.ini"));
+    const QString path = DataPath(SettingsFileName);
     const std::optional<QByteArray> text = ReadFileBytes(path);
     if (text) {
         ReadSettingsFile(*text, state_);
@@ -169,19 +169,25 @@ void Main::LoadSettings() {
 
 void Main::LoadScoreList() {
     scores_.Clear();
-    if (const std::optional<QByteArray> text =
-            ReadFileBytes(ProgramPath(QStringLiteral("Scorelijst.lst")))) {
+    if (const std::optional<QByteArray> text = ReadFileBytes(DataPath(ScoreFileName))) {
         ReadScoreFile(*text, scores_);
     }
+    scoresOnDisk_ = scores_.Entries();
 }
 
 void Main::SaveFiles() {
-    UpdateFile(ProgramPath(QStringLiteral("Sudoku.ini")), FormatSettingsFile(state_));
+    UpdateFile(DataPath(SettingsFileName), FormatSettingsFile(state_));
     SaveScoreList();
 }
 
 void Main::SaveScoreList() {
-    UpdateFile(ProgramPath(QStringLiteral("Scorelijst.lst")), FormatScoreFile(scores_));
+    const QString path = DataPath(ScoreFileName);
+    if (scores_.Entries() == scoresOnDisk_ && FileExists(path)) {
+        return;
+    }
+    if (UpdateFile(path, FormatScoreFile(scores_))) {
+        scoresOnDisk_ = scores_.Entries();
+    }
 }
 
 void Main::FileExit_Click() {

@@ -8,6 +8,7 @@
 #include "platform/surface.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 
 #include <array>
@@ -44,7 +45,7 @@ class Main : public QMainWindow {
     // board is solved.
     void CheckMove(int column, int row);
     void ShowCorrectCount();
-    // Writes Sudoku.ini and Scorelijst.lst into the program folder.
+    // Writes Sudoku.ini and Scorelijst.lst into the data folder.
     void SaveFiles();
 
     // The handlers of the window's controls.
@@ -91,6 +92,9 @@ class Main : public QMainWindow {
 
     GameState state_;
     ScoreList scores_;
+    // The entries as Scorelijst.lst holds them, last read or written: a list that the run leaves
+    // as it was leaves the file alone, with its bytes in whichever form they were written.
+    QStringList scoresOnDisk_;
     Random random_;
     Stopwatch stopwatch_;
     Surface pic_;

@@ -1,56 +1,72 @@
 #include "game/records.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+const char* const Windows1252 = "windows-1252";
+
+bool IsLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+}  // namespace
 
 RecordWriter& RecordWriter::Text(const QString& text) {
     Separate();
-    QByteArray utf8 = text.toUtf8();
-    utf8.replace('"', "\"\"");
-    bytes_ += '"' + utf8 + '"';
+    text_ += u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
     return *this;
 }
 
 RecordWriter& RecordWriter::Number(long long number) {
     Separate();
-    bytes_ += QByteArray::number(number);
+    text_ += QString::number(number);
     return *this;
 }
 
 RecordWriter& RecordWriter::EndRecord() {
-    bytes_ += "\r\n";
+    text_ += QStringLiteral("\r\n");
     recordOpen_ = false;
     return *this;
 }
 
+QByteArray RecordWriter::Bytes() const {
+    return EncodeFileText(text_);
+}
+
 void RecordWriter::Separate() {
     if (recordOpen_) {
-        bytes_ += ',';
+        text_ += u',';
     }
     recordOpen_ = true;
 }
 
-RecordReader::RecordReader(QByteArrayView bytes) : bytes_(bytes) {}
+RecordReader::RecordReader(QByteArrayView bytes) : text_(DecodeFileText(bytes)) {}
 
 bool RecordReader::AtEnd() const {
     qsizetype p = pos_;
-    while (p < bytes_.size() &&
-           (bytes_[p] == ' ' || bytes_[p] == '\t' || bytes_[p] == '\r' || bytes_[p] == '\n')) {
+    while (p < text_.size() && (IsBlank(text_[p]) || IsLineEnd(text_[p]))) {
         ++p;
     }
-    return p >= bytes_.size();
+    return p >= text_.size();
 }
 
 void RecordReader::SkipBlanks() {
-    while (pos_ < bytes_.size() && (bytes_[pos_] == ' ' || bytes_[pos_] == '\t')) {
+    while (pos_ < text_.size() && IsBlank(text_[pos_])) {
         ++pos_;
     }
 }
 
 void RecordReader::SkipLineEnd() {
-    if (pos_ < bytes_.size() && bytes_[pos_] == '\r') {
+    if (pos_ < text_.size() && text_[pos_] == u'\r') {
         ++pos_;
     }
-    if (pos_ < bytes_.size() && bytes_[pos_] == '\n') {
+    if (pos_ < text_.size() && text_[pos_] == u'\n') {
         ++pos_;
     }
 }
@@ -59,47 +75,46 @@ std::optional<QString> RecordReader::NextText() {
     // Blank lines between records hold no value.
     while (true) {
         SkipBlanks();
-        if (pos_ < bytes_.size() && (bytes_[pos_] == '\r' || bytes_[pos_] == '\n')) {
+        if (pos_ < text_.size() && IsLineEnd(text_[pos_])) {
             SkipLineEnd();
             continue;
         }
         break;
     }
-    if (pos_ >= bytes_.size()) {
+    if (pos_ >= text_.size()) {
         return std::nullopt;
     }
-    QByteArray value;
-    if (bytes_[pos_] == '"') {
+    QString value;
+    const auto atDelimiter = [this] { return text_[pos_] == u',' || IsLineEnd(text_[pos_]); };
+    if (text_[pos_] == u'"') {
         ++pos_;
-        while (pos_ < bytes_.size()) {
-            const char c = bytes_[pos_++];
-            if (c != '"') {
+        while (pos_ < text_.size()) {
+            const QChar c = text_[pos_++];
+            if (c != u'"') {
                 value += c;
-            } else if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
-                value += '"';
+            } else if (pos_ < text_.size() && text_[pos_] == u'"') {
+                value += u'"';
                 ++pos_;
             } else {
                 break;
             }
         }
         // Whatever follows the closing quote up to the delimiter is not part of the value.
-        while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != '\r' &&
-               bytes_[pos_] != '\n') {
+        while (pos_ < text_.size() && !atDelimiter()) {
             ++pos_;
         }
     } else {
-        while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != '\r' &&
-               bytes_[pos_] != '\n') {
-            value += bytes_[pos_++];
+        while (pos_ < text_.size() && !atDelimiter()) {
+            value += text_[pos_++];
         }
         value = value.trimmed();
     }
-    if (pos_ < bytes_.size() && bytes_[pos_] == ',') {
+    if (pos_ < text_.size() && text_[pos_] == u',') {
         ++pos_;
     } else {
         SkipLineEnd();
     }
-    return DecodeFileText(value);
+    return value;
 }
 
 std::optional<long long> RecordReader::NextNumber() {
@@ -115,11 +130,20 @@ std::optional<long long> RecordReader::NextNumber() {
     return number;
 }
 
+QByteArray EncodeFileText(const QString& text) {
+    QStringEncoder windows(Windows1252, QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = windows.encode(text);
+    if (!windows.hasError() && DecodeFileText(bytes) == text) {
+        return bytes;
+    }
+    return text.toUtf8();
+}
+
 QString DecodeFileText(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
+    QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
         return text;
     }
-    return QString::fromLatin1(bytes);
+    return QStringDecoder(Windows1252, QStringDecoder::Flag::Stateless).decode(bytes);
 }

@@ -14,11 +14,12 @@ class RecordWriter {
     RecordWriter& Text(const QString& text);
     RecordWriter& Number(long long number);
     RecordWriter& EndRecord();
-    const QByteArray& Bytes() const { return bytes_; }
+    // The file, in the code page of EncodeFileText.
+    QByteArray Bytes() const;
 
   private:
     void Separate();
-    QByteArray bytes_;
+    QString text_;
     bool recordOpen_ = false;
 };
 
@@ -27,6 +28,7 @@ class RecordWriter {
 // and loses its surrounding blanks.
 class RecordReader {
   public:
+    // The whole file is decoded at once, by DecodeFileText.
     explicit RecordReader(QByteArrayView bytes);
     bool AtEnd() const;
     // The next value, or nothing at the end of the input.
@@ -37,10 +39,13 @@ class RecordReader {
   private:
     void SkipBlanks();
     void SkipLineEnd();
-    QByteArrayView bytes_;
+    QString text_;
     qsizetype pos_ = 0;
 };
 
-// File text is UTF-8; text that is not valid UTF-8 is taken as Latin-1, so older files written in
-// an 8-bit code page keep their names.
+// The program's text files are in the Windows code page (Windows-1252), as they have always been
+// written. A text with a character that has no byte there is written in UTF-8 instead, so that no
+// name is lost, and so is one whose Windows-1252 bytes would read as other letters in UTF-8.
+QByteArray EncodeFileText(const QString& text);
+// A file that is valid UTF-8 is read as UTF-8, any other as Windows-1252.
 QString DecodeFileText(QByteArrayView bytes);

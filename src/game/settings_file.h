@@ -4,9 +4,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
 // Sudoku.ini: the nine pattern rows, a separator, the digit colour, the highlight colour and the
 // difficulty, one record each.
+inline const QString SettingsFileName = QStringLiteral("Sudoku.ini");
 
 // Takes over the values of the file, record by record, into the state. Reading stops at the first
 // record that is missing or cannot be converted; the values read until then stay, the rest keep

@@ -23,7 +23,7 @@ void Main::ExportWebPage() {
     if (!Pause(0.2, this)) {
         return;
     }
-    const QString folder = ProgramPath(QStringLiteral("website"));
+    const QString folder = DataPath(QStringLiteral("website"));
     const QString path = folder + QStringLiteral("/sudoku.htm");
     // The page replaces the old one whole, so the browser never sees half a page or an old one.
     if (!EnsureFolder(folder) || !WriteFileAtomically(path, WebPage(state_.BoardGrid))) {

@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // The dialog's controls in twips, relative to the frame that fills the window.
@@ -26,6 +28,26 @@ constexpr ControlSpec LoadformLayout[] = {
 };
 
 constexpr int PuzzleNameEnding = 4;  // ".puz"
+
+// Only the first nine lines of a file count; a file whose first nine lines do not fit into this
+// many bytes holds no puzzle.
+constexpr qint64 PuzzleReadLimit = 64 * 1024;
+
+// The user's own puzzles and those that came with the program, each name once and in order.
+// Names that begin with a dot are listed too: the solver window saves them like any other.
+QStringList PuzzleNames() {
+    QStringList names;
+    for (const QString& folder : DataFolders()) {
+        names << QDir(folder + u'/' + PuzzleFolder)
+                     .entryList({u'*' + PuzzleExtension}, QDir::Files | QDir::Hidden);
+    }
+    names.removeDuplicates();
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
+}
 
 }  // namespace
 
@@ -47,10 +69,7 @@ void Loadform::Form_Load() {
     file1_ = c.Get<QListWidget>("File1");
     file1_->setSelectionMode(QAbstractItemView::SingleSelection);
     SetControlColour(file1_, QPalette::Base, QColor(190, 200, 210));
-    // Names that begin with a dot are listed too: the solver window saves them like any other.
-    const QDir folder(ProgramPath(PuzzleFolder));
-    file1_->addItems(folder.entryList({u'*' + PuzzleExtension}, QDir::Files | QDir::Hidden,
-                                      QDir::Name | QDir::IgnoreCase));
+    file1_->addItems(PuzzleNames());
 
     label2_ = c.Get<QLabel>("Label2");
     selectedPuzzle_.clear();
@@ -94,12 +113,12 @@ void Loadform::CancelKnop_Click() {
 }
 
 bool Loadform::LoadSelectedPuzzle() {
-    QFile file(ProgramPath(PuzzleFolder) + u'/' + selectedPuzzle_);
+    // A name that is both the user's own and came with the program is the user's puzzle.
+    QFile file(FindDataFile(PuzzleFolder + u'/' + selectedPuzzle_));
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
     }
-    // One byte more than a puzzle file has is enough to tell that a file is too long.
-    const QByteArray bytes = file.read(PuzzleFileSize + 1);
+    const QByteArray bytes = file.read(PuzzleReadLimit);
     if (file.error() != QFileDevice::NoError) {
         return false;
     }

@@ -41,29 +41,32 @@ QByteArray PuzzleFileBytes(const Grid& grid) {
     return bytes;
 }
 
-std::optional<Grid> ReadPuzzleFile(const QByteArray& bytes) {
+std::optional<Grid> ReadPuzzleFile(QByteArrayView bytes) {
     Grid grid;
     qsizetype at = 0;
     for (int r = 1; r <= 9; ++r) {
-        if (bytes.size() - at < 9) {
+        if (at >= bytes.size()) {
+            return std::nullopt;
+        }
+        // A line ends at LF, with or without CR before it; the last may end with the file.
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0) {
+            end = bytes.size();
+        }
+        const QByteArrayView line = bytes.sliced(at, end - at);
+        if (line.size() < 9) {
             return std::nullopt;
         }
         for (int c = 1; c <= 9; ++c) {
-            const char ch = bytes[at++];
+            const char ch = line[c - 1];
             if (!IsDigit(ch)) {
                 return std::nullopt;
             }
             grid(c, r) = static_cast<std::uint8_t>(ch - '0');
         }
-        if (bytes.mid(at, 2) == "\r\n") {
-            at += 2;
-        } else if (bytes.mid(at, 1) == "\n") {
-            at += 1;
-        } else if (at != bytes.size() || r != 9) {
-            return std::nullopt;
-        }
+        at = end + 1;
     }
-    if (at != bytes.size() || !IsValidSolution(grid)) {
+    if (!IsValidSolution(grid)) {
         return std::nullopt;
     }
     return grid;

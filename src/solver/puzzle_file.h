@@ -3,6 +3,7 @@
 #include "engine/game_state.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -26,9 +27,11 @@ std::optional<Grid> GridFromCellTexts(const CellTexts& texts);
 // The bytes of the file of a grid.
 QByteArray PuzzleFileBytes(const Grid& grid);
 
-// The grid of a file: nine lines of nine digits 1..9 that form a complete, valid solution. The
-// last line need not be ended, and a line may end in LF alone; anything else is refused.
-std::optional<Grid> ReadPuzzleFile(const QByteArray& bytes);
+// The grid of a file: the first nine characters of each of its first nine lines, which must be
+// digits 1..9 forming a complete, valid solution. A line ends in CR LF or in LF alone, and the last
+// need not be ended; what follows a line's ninth character, and whatever follows the ninth line
+// (a blank line an editor added, the rest of a longer old file), is not read.
+std::optional<Grid> ReadPuzzleFile(QByteArrayView bytes);
 
 // Whether a name the user typed can stand as the file name of a puzzle in the puzzle folder:
 // something that is not blank, names no other folder ("/" or "\", "." or ".."), holds no control

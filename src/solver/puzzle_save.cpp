@@ -31,9 +31,12 @@ void SavePuzzle(QWidget* owner, const CellTexts& cellTexts) {
                    ErrorTitle, Buttons::Ok, BoxIcon::Exclamation);
         return;
     }
-    const QString folder = ProgramPath(PuzzleFolder);
-    const QString path = folder + u'/' + name + PuzzleExtension;
-    if (FileExists(path) &&
+    // The name of a puzzle that came with the program is taken as well; saving under it gives the
+    // user's own file of that name, which the load dialog then loads.
+    const QString fileName = PuzzleFolder + u'/' + name + PuzzleExtension;
+    const QString folder = DataPath(PuzzleFolder);
+    const QString path = DataPath(fileName);
+    if (!FindDataFile(fileName).isEmpty() &&
         MessageBox(owner, QStringLiteral("Deze naam bestaat reeds, wilt u toch saven?"),
                    QStringLiteral(" Exist"), Buttons::YesNo) != Answer::Yes) {
         return;

@@ -45,6 +45,12 @@ class TestScoreList : public QObject {
                                          << QStringList{"0:01:00:0 - Jan \"de Snelle\""};
         QTest::newRow("8-bit name") << QByteArray("\"0:01:00:0 - Jos\xe9\"\r\n")
                                     << QStringList{QStringLiteral("0:01:00:0 - José")};
+        QTest::newRow("Windows-1252")
+            << QByteArray("\"0:02:00:0 - \x8aimon\"\r\n\"0:03:00:0 - \x80 \x84\x9c\"\r\n")
+            << QStringList{QStringLiteral("0:02:00:0 - Šimon"), QStringLiteral("0:03:00:0 - € „œ")};
+        QTest::newRow("UTF-8")
+            << QByteArray("\"0:02:00:0 - \xc5\xa0imon\"\r\n\"0:03:00:0 - \xe2\x82\xac\"\r\n")
+            << QStringList{QStringLiteral("0:02:00:0 - Šimon"), QStringLiteral("0:03:00:0 - €")};
     }
     void fileLoadsInOrder() {
         QFETCH(QByteArray, file);
@@ -67,10 +73,32 @@ class TestScoreList : public QObject {
         QCOMPARE(FormatScoreFile(again), file);
     }
 
-    void plainEntryIsQuotedOnly() {
+    // Windows-1252 whenever every name has its bytes there; otherwise UTF-8, so nothing is lost.
+    void fileIsWrittenInTheWindowsCodePage_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("plain entry, quoted only")
+            << QStringList{"Jan"} << QByteArray("\"0:01:23:4 - Jan\"\r\n");
+        QTest::newRow("Windows-1252")
+            << QStringList{QStringLiteral("José"), QStringLiteral("Šimon"), QStringLiteral("€")}
+            << QByteArray(
+                   "\"0:01:23:4 - Jos\xe9\"\r\n\"0:01:23:4 - \x8aimon\"\r\n\"0:01:23:4 - "
+                   "\x80\"\r\n");
+        QTest::newRow("a name outside Windows-1252")
+            << QStringList{QStringLiteral("José"), QStringLiteral("Łukasz")}
+            << QByteArray("\"0:01:23:4 - Jos\xc3\xa9\"\r\n\"0:01:23:4 - \xc5\x81ukasz\"\r\n");
+        QTest::newRow("Windows-1252 bytes that read as UTF-8")
+            << QStringList{QStringLiteral("Ã©")}
+            << QByteArray("\"0:01:23:4 - \xc3\x83\xc2\xa9\"\r\n");
+    }
+    void fileIsWrittenInTheWindowsCodePage() {
+        QFETCH(QStringList, names);
         ScoreList scores;
-        scores.Insert(ScoreEntry(QStringLiteral("0:01:23:4"), QStringLiteral("Jan")));
-        QCOMPARE(FormatScoreFile(scores), QByteArray("\"0:01:23:4 - Jan\"\r\n"));
+        for (const QString& name : names) {
+            scores.Insert(ScoreEntry(QStringLiteral("0:01:23:4"), name));
+        }
+        QTEST(FormatScoreFile(scores), "file");
+        QCOMPARE(Read(FormatScoreFile(scores)).Entries(), scores.Entries());
     }
 
     void loadingTwiceLeavesOneCopy() {

@@ -5,6 +5,14 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include <optional>
+
+#include <cerrno>
+#include <cstring>
+
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray DefaultIni =
@@ -16,6 +24,37 @@ template <class T = QWidget>
 T* Child(Main& main, const char* name) {
     return main.findChild<T*>(QString::fromLatin1(name));
 }
+
+// A folder that takes no new files while its files may be written, as an ordinary user meets it;
+// root, who may write anywhere, takes the part of the user "nobody" meanwhile.
+class FolderClosedToNewFiles {
+  public:
+    explicit FolderClosedToNewFiles(const QString& folder) : folder_(folder) {
+        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+            QFile::setPermissions(folder + u'/' + name, AllMayWrite);
+        }
+        QFile::setPermissions(folder, AllMayRead);
+        if (const passwd* nobody = getpwnam("nobody"); nobody && geteuid() == 0) {
+            ownUser_ = seteuid(nobody->pw_uid) == 0;
+        }
+    }
+    ~FolderClosedToNewFiles() {
+        if (ownUser_ && seteuid(0) != 0) {
+            qFatal("root again: %s", strerror(errno));
+        }
+        QFile::setPermissions(folder_, AllMayRead | QFile::WriteOwner);
+    }
+
+  private:
+    static constexpr QFile::Permissions AllMayRead = QFile::ReadOwner | QFile::ExeOwner |
+                                                     QFile::ReadGroup | QFile::ExeGroup |
+                                                     QFile::ReadOther | QFile::ExeOther;
+    static constexpr QFile::Permissions AllMayWrite = QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ReadGroup | QFile::WriteGroup |
+                                                      QFile::ReadOther | QFile::WriteOther;
+    QString folder_;
+    bool ownUser_ = false;
+};
 
 }  // namespace
 
@@ -98,14 +137,23 @@ class TestMainWindow : public QObject {
         QCOMPARE(folder.Read(QStringLiteral("Scorelijst.lst")), scores);
     }
 
+    // A program folder that cannot be written leaves the files to the user's own data folder.
     void closingTheWindowSavesBothFiles_data() {
         QTest::addColumn<bool>("throughMenu");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Sluiten") << true;
+        QTest::addColumn<bool>("userFolder");
+        QTest::newRow("close box") << false << false;
+        QTest::newRow("Sluiten") << true << false;
+        QTest::newRow("Sluiten, program folder not writable") << true << true;
     }
     void closingTheWindowSavesBothFiles() {
         QFETCH(bool, throughMenu);
+        QFETCH(bool, userFolder);
+        std::optional<TestUserFolder> user;
+        if (userFolder) {
+            user.emplace();
+        }
         GameWindow game;
+        const TestFolder& files = userFolder ? static_cast<TestFolder&>(*user) : game.folder;
         game.State().Difficulty = 6;
         game.State().CheckMoves = true;
         game.main->Scores().Insert(QStringLiteral("0:03:21:0 - Els"));
@@ -115,15 +163,71 @@ class TestMainWindow : public QObject {
             game.main->close();
         }
         QVERIFY(!game.main->isVisible());
-        QVERIFY(game.folder.Read(QStringLiteral("Sudoku.ini")).endsWith("\r\n6\r\n"));
-        QCOMPARE(game.folder.Read(QStringLiteral("Scorelijst.lst")),
+        QVERIFY(files.Read(QStringLiteral("Sudoku.ini")).endsWith("\r\n6\r\n"));
+        QCOMPARE(files.Read(QStringLiteral("Scorelijst.lst")),
                  QByteArray("\"0:03:21:0 - Els\"\r\n"));
+        QCOMPARE(QDir(game.folder.Path(QString())).entryList(QDir::Files).isEmpty(), userFolder);
         // The next start keeps the difficulty; the options start off.
         Main next;
         QCOMPARE(next.State().Difficulty, 6);
         QVERIFY(!next.State().CheckMoves);
         QVERIFY(!next.State().UsePattern);
         QCOMPARE(next.Scores().Count(), 1);
+    }
+
+    // Scorelijst.lst is read as UTF-8 when it is valid UTF-8, else as Windows-1252, and written in
+    // Windows-1252 unless a name needs UTF-8; a list the run leaves as it was keeps its bytes.
+    void scoreFileKeepsItsNames_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray windows =
+            "\"0:01:00:0 - Jos\xe9\"\r\n\"0:02:00:0 - \x8aimon\"\r\n\"0:03:00:0 - \x80\"\r\n";
+        const QByteArray utf8 =
+            "\"0:01:00:0 - Jos\xc3\xa9\"\r\n\"0:02:00:0 - \xc5\xa0imon\"\r\n"
+            "\"0:03:00:0 - \xe2\x82\xac\"\r\n";
+        QTest::newRow("Windows-1252, unchanged") << windows << QString() << windows;
+        QTest::newRow("UTF-8, unchanged") << utf8 << QString() << utf8;
+        QTest::newRow("UTF-8, one more")
+            << utf8 << QStringLiteral("0:00:30:0 - Ana") << "\"0:00:30:0 - Ana\"\r\n" + windows;
+        QTest::newRow("a name outside Windows-1252")
+            << windows << QStringLiteral("0:00:30:0 - Łukasz")
+            << "\"0:00:30:0 - \xc5\x81ukasz\"\r\n" + utf8;
+    }
+    void scoreFileKeepsItsNames() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, added);
+        TestProgramFolder folder;
+        folder.Write(QStringLiteral("Scorelijst.lst"), before);
+        QApplication::setQuitOnLastWindowClosed(false);
+        Main main;
+        QCOMPARE(main.Scores().Entries(), (QStringList{QStringLiteral("0:01:00:0 - José"),
+                                                       QStringLiteral("0:02:00:0 - Šimon"),
+                                                       QStringLiteral("0:03:00:0 - €")}));
+        if (!added.isEmpty()) {
+            main.Scores().Insert(added);
+        }
+        Child<QAction>(main, "FileExit")->trigger();
+        QTEST(folder.Read(QStringLiteral("Scorelijst.lst")), "after");
+    }
+
+    // A folder that refuses the temporary file of a save, while its files may be written: the
+    // files are written in place.
+    void folderWithoutRoomForATemporaryFileTakesTheSaves() {
+        TestProgramFolder folder;
+        folder.Write(QStringLiteral("Scorelijst.lst"), "\"0:09:00:0 - Een oude, lange naam\"\r\n");
+        QApplication::setQuitOnLastWindowClosed(false);
+        Main main;
+        main.State().Difficulty = 5;
+        main.Scores().Clear();
+        main.Scores().Insert(QStringLiteral("0:00:42:0 - Nu"));
+        {
+            const FolderClosedToNewFiles closed(folder.Path(QString()));
+            Child<QAction>(main, "FileExit")->trigger();
+        }
+        QVERIFY(folder.Read(QStringLiteral("Sudoku.ini")).endsWith("\r\n5\r\n"));
+        QCOMPARE(folder.Read(QStringLiteral("Scorelijst.lst")),
+                 QByteArray("\"0:00:42:0 - Nu\"\r\n"));
     }
 
     void unwritableFolderIsNoFailure() {

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QPointer>
 
+#include <optional>
+
 namespace {
 
 const QString PagePath = QStringLiteral("website/sudoku.htm");
@@ -39,13 +41,27 @@ class TestWebExport : public QObject {
                  QStringList{"sudoku.htm"});
     }
 
+    // Also in the user's own folder, where the files are kept when the program folder cannot be
+    // written.
+    void missingFolderIsMade_data() {
+        QTest::addColumn<bool>("userFolder");
+        QTest::newRow("program folder") << false;
+        QTest::newRow("user's folder") << true;
+    }
     void missingFolderIsMade() {
+        QFETCH(bool, userFolder);
+        std::optional<TestUserFolder> user;
+        if (userFolder) {
+            user.emplace();
+        }
         GameWindow game;
         QVERIFY(QDir(game.folder.Path("website")).removeRecursively());
         Opened opened;
         game.main->Knoptext_Click(2);
-        QCOMPARE(game.folder.Read(PagePath), WebPage(Grid()));
-        QCOMPARE(opened.paths.size(), 1);
+        const TestFolder& files = userFolder ? static_cast<TestFolder&>(*user) : game.folder;
+        QCOMPARE(files.Read(PagePath), WebPage(Grid()));
+        QCOMPARE(opened.paths, QStringList{files.Path(PagePath)});
+        QCOMPARE(game.folder.Exists("website"), !userFolder);
     }
 
     void unwritablePageIsReportedAndNotOpened_data() {

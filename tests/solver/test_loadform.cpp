@@ -117,17 +117,42 @@ class TestLoadform : public QObject {
         QCOMPARE(game.State().SolutionGrid, solution);
     }
 
-    // The file's grid becomes the solution; the givens follow the settings.
+    // With the files in the user's own folder, the puzzles that came with the program are listed
+    // beside the user's own; a name in both is the user's puzzle.
+    void ownPuzzlesBesideThoseThatCameWithTheProgram() {
+        TestUserFolder user;
+        GameWindow game;
+        const Grid shipped = TransformedGrid(2, 2);
+        game.folder.Write("puzzels/Voorbeeld.puz", PuzzleFileBytes(shipped));
+        game.folder.Write("puzzels/Zondag.puz", PuzzleFileBytes(shipped));
+        QVERIFY(QDir().mkpath(user.Path("puzzels")));
+        user.Write("puzzels/Voorbeeld.puz", PuzzleFileBytes(FileGrid));
+        user.Write("puzzels/eigen.puz", PuzzleFileBytes(FileGrid));
+        for (const char* name : {"Voorbeeld.puz", "Zondag.puz"}) {
+            OpenForm open(game);
+            QCOMPARE(open.Names(), (QStringList{"eigen.puz", "Voorbeeld.puz", "Zondag.puz"}));
+            open.DoubleClick(QString::fromLatin1(name));
+            QCOMPARE(game.State().SolutionGrid, qstrcmp(name, "Zondag.puz") ? FileGrid : shipped);
+        }
+    }
+
+    // The file's grid becomes the solution; the givens follow the settings. What follows the
+    // ninth line, or a line's ninth character, is not read.
     void chosenFileStartsAGame_data() {
         QTest::addColumn<bool>("doubleClick");
         QTest::addColumn<bool>("pattern");
-        QTest::newRow("Ok, pattern") << false << true;
-        QTest::newRow("double click, pattern") << true << true;
-        QTest::newRow("Ok, difficulty") << false << false;
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = PuzzleFileBytes(FileGrid);
+        QTest::newRow("Ok, pattern") << false << true << good;
+        QTest::newRow("double click, pattern, blank line at the end")
+            << true << true << good + "\r\n";
+        QTest::newRow("Ok, difficulty, long lines and a longer old file")
+            << false << false << good.left(9) + "5" + good.mid(9) + QByteArray(5000, '1');
     }
     void chosenFileStartsAGame() {
         QFETCH(bool, doubleClick);
         QFETCH(bool, pattern);
+        QFETCH(QByteArray, bytes);
         GameWindow game;
         StartGame(game);
         game.State().UsePattern = pattern;
@@ -136,7 +161,7 @@ class TestLoadform : public QObject {
         }
         game.State().Difficulty = 2;
         const GameSnapshot before(game);
-        game.folder.Write("puzzels/Zondag.puz", PuzzleFileBytes(FileGrid));
+        game.folder.Write("puzzels/Zondag.puz", bytes);
         OpenForm open(game);
         if (doubleClick) {
             open.DoubleClick(QStringLiteral("Zondag.puz"));
@@ -193,15 +218,13 @@ class TestLoadform : public QObject {
         const QByteArray good = PuzzleFileBytes(FileGrid);
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("eight lines") << good.left(88);
-        QTest::newRow("ten lines") << good + good.left(11);
+        QTest::newRow("eight lines and a blank one") << good.left(88) + "\r\n";
         QTest::newRow("short line") << good.left(8) + good.mid(9);
-        QTest::newRow("long line") << good.left(9) + "5" + good.mid(9);
         QTest::newRow("letter") << "x" + good.mid(1);
         QTest::newRow("zero") << "0" + good.mid(1);
         QByteArray swapped = good;
         std::swap(swapped[0], swapped[1]);
         QTest::newRow("not a valid grid") << swapped;
-        QTest::newRow("bytes after the grid") << good + QByteArray(5000, '1');
         QTest::newRow("gone since listed") << QByteArray("gone");
     }
     void badFileIsRefusedAndTheGameStays() {

@@ -53,12 +53,21 @@ class TestPuzzleFile : public QObject {
         }
     }
 
+    // The first nine characters of the first nine lines; the rest is not read.
     void filesThatAreRead_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("CR LF") << RowsOf(4);
+        const QByteArray good = RowsOf(4);
+        QTest::newRow("CR LF") << good;
         QTest::newRow("LF only") << RowsOf(4, "\n");
-        QTest::newRow("last line not ended") << RowsOf(4).chopped(2);
-        QTest::newRow("one line ended by LF") << RowsOf(4).remove(9, 1);
+        QTest::newRow("last line not ended") << good.chopped(2);
+        QTest::newRow("one line ended by LF") << good.left(9) + good.mid(10);
+        QTest::newRow("blank line at the end") << good + "\r\n";
+        QTest::newRow("blank line at the end, LF only") << RowsOf(4, "\n") + "\n";
+        QTest::newRow("ten lines") << good + good.left(11);
+        QTest::newRow("rest of a longer old file") << good + QByteArray(300, 'z');
+        QTest::newRow("long line") << good.left(9) + "1" + good.mid(9);
+        QTest::newRow("long last line") << good.chopped(2) + "3\r\n";
+        QTest::newRow("blank at a line's end") << good.left(9) + " " + good.mid(9);
     }
     void filesThatAreRead() {
         QFETCH(QByteArray, bytes);
@@ -70,13 +79,11 @@ class TestPuzzleFile : public QObject {
         const QByteArray good = RowsOf(5);
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("eight lines") << good.left(88);
-        QTest::newRow("ten lines") << good + good.left(11);
-        QTest::newRow("empty line at the end") << good + "\r\n";
+        QTest::newRow("eight lines and a blank one") << good.left(88) + "\r\n";
         QTest::newRow("short line") << good.left(8) + good.mid(9);
-        QTest::newRow("long line") << good.left(9) + "1" + good.mid(9);
-        QTest::newRow("long last line") << good.chopped(2) + "3\r\n";
+        QTest::newRow("short last line") << good.left(96);
+        // A missing digit would be a 0 in the solution, which no game could ever complete.
         QTest::newRow("zero") << "0" + good.mid(1);
-        QTest::newRow("blank at a line's end") << good.left(9) + " " + good.mid(9);
         QTest::newRow("CR only") << RowsOf(5, "\r");
         QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + good;
         QByteArray swapped = good;

@@ -3,12 +3,14 @@
 #include "solver/puzzle_save.h"
 #include "solver/solver_engine.h"
 #include "support/modal.h"
+#include "support/program_folder.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>
 
 #include <deque>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -201,24 +203,39 @@ class TestPuzzleSave : public QObject {
         QCOMPARE(tree.Listing(), before);
     }
 
-    // Yes replaces the old file whole, also a longer one; No leaves it as it was.
+    // Yes replaces the old file whole, also a longer one; No leaves it as it was. A puzzle that
+    // came with the program, while the user's files are kept apart, counts as existing too: Yes
+    // saves the user's own file of that name beside it.
     void existingName_data() {
         QTest::addColumn<QByteArray>("old");
         QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("userFolder");
         const QByteArray longer = PuzzleFileBytes(TransformedGrid(1, 1)) + QByteArray(300, 'z');
-        QTest::newRow("yes") << PuzzleFileBytes(TransformedGrid(1, 1)) << true;
-        QTest::newRow("yes, longer old file") << longer << true;
-        QTest::newRow("no, longer old file") << longer << false;
+        QTest::newRow("yes") << PuzzleFileBytes(TransformedGrid(1, 1)) << true << false;
+        QTest::newRow("yes, longer old file") << longer << true << false;
+        QTest::newRow("no, longer old file") << longer << false << false;
+        QTest::newRow("yes, came with the program") << longer << true << true;
+        QTest::newRow("no, came with the program") << longer << false << true;
     }
     void existingName() {
         QFETCH(QByteArray, old);
         QFETCH(bool, yes);
+        QFETCH(bool, userFolder);
         Tree tree;
+        std::optional<TestUserFolder> user;
+        if (userFolder) {
+            user.emplace();
+        }
         QVERIFY(WriteFileAtomically(tree.Path("puzzels/Oud.puz"), old));
         Dialogs dialogs({Name("Oud"), Ok(yes ? QMessageBox::Yes : QMessageBox::No)});
         SavePuzzle(nullptr, TextsOf(Solution));
         QCOMPARE(dialogs.Seen(),
                  (QStringList{Prompt, " Exist|Deze naam bestaat reeds, wilt u toch saven?"}));
+        if (user) {
+            QCOMPARE(tree.Read("puzzels/Oud.puz"), old);
+            QCOMPARE(user->Read("puzzels/Oud.puz"), yes ? PuzzleFileBytes(Solution) : QByteArray());
+            return;
+        }
         QCOMPARE(tree.Read("puzzels/Oud.puz"), yes ? PuzzleFileBytes(Solution) : old);
         QCOMPARE(QDir(tree.Path("puzzels")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Oud.puz"});

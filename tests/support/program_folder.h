@@ -7,18 +7,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-// A program folder of the test's own, with the folders the program expects beside it.
-class TestProgramFolder {
+// A folder of the test's own and the files below it.
+class TestFolder {
   public:
-    TestProgramFolder() {
-        for (const char* folder : {"help", "sounds", "puzzels", "website"}) {
-            QDir(dir_.path()).mkpath(QString::fromLatin1(folder));
-        }
-        SetProgramFolder(dir_.path());
-    }
-    ~TestProgramFolder() { SetProgramFolder(QString()); }
-
-    QString Path(const QString& relative) const { return dir_.path() + u'/' + relative; }
+    QString Path(const QString& relative) const { return root_ + u'/' + relative; }
     QByteArray Read(const QString& relative) const {
         QFile file(Path(relative));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -31,6 +23,34 @@ class TestProgramFolder {
     }
     bool Exists(const QString& relative) const { return QFile::exists(Path(relative)); }
 
-  private:
+  protected:
     QTemporaryDir dir_;
+    QString root_ = dir_.path();
+};
+
+// A program folder of the test's own, with the folders the program expects beside it.
+class TestProgramFolder : public TestFolder {
+  public:
+    TestProgramFolder() {
+        for (const char* folder : {"help", "sounds", "puzzels", "website"}) {
+            QDir(root_).mkpath(QString::fromLatin1(folder));
+        }
+        SetProgramFolder(root_);
+    }
+    ~TestProgramFolder() { SetProgramFolder(QString()); }
+};
+
+// The user's own data folder, chosen as a start-up chooses it when the program folder cannot be
+// written; it is made empty.
+class TestUserFolder : public TestFolder {
+  public:
+    TestUserFolder() {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path()));
+        ChooseDataFolder(false);
+        root_ = DataFolder();
+    }
+    ~TestUserFolder() {
+        ChooseDataFolder(true);
+        qunsetenv("XDG_DATA_HOME");
+    }
 };
