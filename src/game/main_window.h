@@ -115,5 +115,4 @@ class Main : public QMainWindow {
     QTimer stopWatch_;
     BoardControls boardControls_;
     Board board_;
-    bool saved_ = false;
 };
