@@ -34,4 +34,16 @@ void DrawDigit(Surface& surface, int c, int r, int digit, const QColor& colour) 
     surface.Text(DigitPoint(c, r), QStringLiteral(" %1 ").arg(digit), colour, DigitFont());
 }
 
+QFont MarkFont() {
+    return PointFont(QStringLiteral("Arial"), 6.75);
+}
+
+void DrawMarks(Surface& surface, int c, int r, const std::bitset<10>& marks, const QColor& colour) {
+    for (int digit = 1; digit <= 9; ++digit) {
+        if (marks.test(digit)) {
+            surface.Text(MarkPoint(c, r, digit), QString::number(digit), colour, MarkFont());
+        }
+    }
+}
+
 }  // namespace board
