@@ -66,6 +66,9 @@ void Board::DrawPuzzle() {
     controls_.Shape1->setVisible(true);
     ShowInfo(QStringLiteral(
         "Linkermuisknop is getal plaatsen, rechtermuisknop is getal weer verwijderen."));
+    if (controls_.PuzzleLaidOut) {
+        controls_.PuzzleLaidOut();
+    }
 }
 
 void Board::ResetNumberButtons() {

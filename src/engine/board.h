@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class PictureButton;
 class QLabel;
@@ -21,6 +22,8 @@ struct BoardControls {
     QWidget* Shape1 = nullptr;
     QLabel* GetalLabel = nullptr;
     std::array<PictureButton*, 10> GetalKnop{};  // 1..9
+    // Told when a new puzzle stands on the board.
+    std::function<void()> PuzzleLaidOut;
 };
 
 // The text of the filled-cells counter, which reads on into the correct-numbers line below it.

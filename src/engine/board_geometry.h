@@ -23,6 +23,16 @@ inline const QColor EmptyFace(255, 255, 255);
 inline const QColor GivenFace(230, 230, 230);
 inline const QColor GivenDigit(0, 0, 0);
 inline const QColor HintDigit(0, 0, 255);
+// Pencil marks are blue, or green for a player whose own digits are that blue; neither is a colour
+// the input refuses.
+inline const QColor MarkInk(30, 80, 200);
+inline const QColor MarkInkBeside(0, 130, 70);
+
+// Pencil mark d of a cell stands in the d-th of the face's nine squares, 1 top left, 9 bottom
+// right.
+inline constexpr int MarkPitch = FaceSize / 3;
+inline constexpr int MarkInsetLeft = 45;
+inline constexpr int MarkInsetTop = 15;
 
 inline double CellLeft(int c) {
     return CellPitch * (c - 1);
@@ -32,6 +42,19 @@ inline double CellTop(int r) {
 }
 inline QPointF DigitPoint(int c, int r) {
     return {CellLeft(c) + DigitInset, CellTop(r) + DigitInset};
+}
+
+inline QPointF MarkPoint(int c, int r, int digit) {
+    return {CellLeft(c) + FaceInset + MarkPitch * ((digit - 1) % 3) + MarkInsetLeft,
+            CellTop(r) + FaceInset + MarkPitch * ((digit - 1) / 3) + MarkInsetTop};
+}
+inline QColor MarkColour(const QColor& digitColour) {
+    return digitColour == MarkInk ? MarkInkBeside : MarkInk;
+}
+// A point near the face's corner where nothing but the face is ever drawn: the keyboard reads a
+// cell's colour there, as the mouse reads it under the pointer.
+inline QPointF FaceCorner(int c, int r) {
+    return {CellLeft(c) + 2 * FaceInset, CellTop(r) + 2 * FaceInset};
 }
 
 // The hit square of cell (c, r) for the mouse: it lies 15 twips to the right of and below the

@@ -34,4 +34,14 @@ void DrawDigit(Surface& surface, int c, int r, int digit, const QColor& colour) 
     surface.Text(DigitPoint(c, r), QStringLiteral(" %1 ").arg(digit), colour, DigitFont());
 }
 
+void DrawMarks(Surface& surface, int c, int r, const std::bitset<10>& marks, const QColor& colour) {
+    // Small and plain, so that nine of them fit the face.
+    const QFont font = PointFont(QStringLiteral("Arial"), 6.75);
+    for (int digit = 1; digit <= 9; ++digit) {
+        if (marks.test(digit)) {
+            surface.Text(MarkPoint(c, r, digit), QString::number(digit), colour, font);
+        }
+    }
+}
+
 }  // namespace board

@@ -105,6 +105,8 @@ void Main::ShowHelp(const QString& fragment, const QString& key) {
     }
     webBrowser_->show();
     webBrowser_->raise();
+    // The page scrolls with the keys while it shows.
+    webBrowser_->setFocus();
     board_.ShowInfo(
         QStringLiteral("Druk nogmaals op %1 om dit venster weer te sluiten...").arg(key));
 }

@@ -8,6 +8,7 @@
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -60,7 +61,9 @@ Main::Main()
     Form_Load();
 }
 
-Main::~Main() = default;
+Main::~Main() {
+    qApp->removeEventFilter(this);
+}
 
 void Main::Form_Load() {
     setWindowTitle(QStringLiteral(" Sudoku"));
@@ -98,7 +101,7 @@ void Main::Form_Load() {
         auto* button = new PictureButton(c["Frame5"]);
         button->setObjectName(QStringLiteral("GetalKnop%1").arg(i));
         button->SetPicture(Plaatjes::Knop(i, false));
-        button->setToolTip(QStringLiteral(" Getal %1 kiezen ").arg(i));
+        button->setToolTip(QStringLiteral(" Getal %1 kiezen (toets %1) ").arg(i));
         PlaceTwips(button, GetalKnopLeft, GetalKnopTop(i), 480, 480);
         connect(button, &QAbstractButton::clicked, this, [this, i] { GetalKnop_Click(i); });
         getalKnop_[i] = button;
@@ -138,11 +141,13 @@ void Main::Form_Load() {
     boardControls_.Shape1 = shape1_;
     boardControls_.GetalLabel = getalLabel_;
     boardControls_.GetalKnop = getalKnop_;
+    boardControls_.PuzzleLaidOut = [this] { StartHistory(); };
 
     connect(picView_, &SurfaceView::MouseDown, this, &Main::Pic_MouseDown);
     connect(picView_, &SurfaceView::MouseMove, this,
             [this](int, QPointF at) { Pic_MouseMove(at); });
     BuildMenus();
+    qApp->installEventFilter(this);
 
     board_.DrawGrid();
     LoadSettings();

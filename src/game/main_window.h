@@ -8,16 +8,20 @@
 #include "platform/surface.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QStringList>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <array>
+#include <bitset>
 #include <memory>
 
 class ClickLabel;
 class Controls;
 class PictureButton;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QTextBrowser;
 
@@ -73,8 +77,19 @@ class Main : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The board's keys, whichever control of the window has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // What an open cell shows: its number in the colour it was drawn in, or the pencil marks of
+    // an empty cell in theirs.
+    struct CellContent {
+        int digit = 0;
+        std::bitset<10> marks;
+        QColor ink;
+    };
+    class CellChange;
+
     void Form_Load();
     void BuildMenus();
     void ToggleSolution();
@@ -85,6 +100,25 @@ class Main : public QMainWindow {
     void LoadSettings();
     void LoadScoreList();
     void SaveScoreList();
+
+    // Whether a number is chosen; when none is, the player is asked for one.
+    bool NumberChosen();
+    // A click with mouse button 1, 2 or 4 at a point of a cell, with the number to place or mark.
+    void ClickCell(int button, QPoint cell, QPointF at, int digit);
+    void PlaceNumber(QPoint cell, int digit);
+    void EmptyCell(QPoint cell);
+    void ToggleMark(QPoint cell, int digit);
+    void MoveCursor(QPoint cell);
+    CellContent Content(QPoint cell) const;
+    // Draws the content in the cell and keeps BoardGrid, FilledCount and Label3 with it.
+    void ShowContent(QPoint cell, const CellContent& content);
+    // A change of a cell that can be taken back.
+    void ChangeCell(QPoint cell, const CellContent& content);
+    void StartHistory();
+    void Undo();
+    void Redo();
+    // Acts on one of the board's keys; false for any other key.
+    bool BoardKey(const QKeyEvent& key);
 
     // Where number button i (1..9) rests.
     static int GetalKnopTop(int i);
@@ -115,4 +149,9 @@ class Main : public QMainWindow {
     QTimer stopWatch_;
     BoardControls boardControls_;
     Board board_;
+    // The keyboard's cell, the pencil marks and colours of the cells, and the moves of this game.
+    QPoint cursor_{1, 1};
+    std::array<std::array<std::bitset<10>, 10>, 10> marks_{};
+    std::array<std::array<QColor, 10>, 10> inks_{};
+    QUndoStack history_;
 };

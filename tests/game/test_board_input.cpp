@@ -78,14 +78,7 @@ class TestBoardInput : public QObject {
         GameWindow game;
         Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
         GameState& state = game.State();
-        QList<QPoint> open;
-        for (int r = 1; r <= 9; ++r) {
-            for (int c = 1; c <= 9; ++c) {
-                if (state.BoardGrid(c, r) == 0) {
-                    open << QPoint(c, r);
-                }
-            }
-        }
+        const QList<QPoint> open = EmptyCells(state.BoardGrid);
         QVERIFY(!open.isEmpty());
         const int givens = 81 - static_cast<int>(open.size());
 
@@ -360,11 +353,15 @@ class TestBoardInput : public QObject {
 
     void clickWithoutANumberAsksForOne_data() {
         QTest::addColumn<int>("button");
-        QTest::newRow("left") << static_cast<int>(Qt::LeftButton);
-        QTest::newRow("right") << static_cast<int>(Qt::RightButton);
+        QTest::addColumn<int>("key");  // pressed on the window instead of a click
+        QTest::newRow("left") << static_cast<int>(Qt::LeftButton) << 0;
+        QTest::newRow("right") << static_cast<int>(Qt::RightButton) << 0;
+        QTest::newRow("Space") << 0 << static_cast<int>(Qt::Key_Space);
+        QTest::newRow("Return") << 0 << static_cast<int>(Qt::Key_Return);
     }
     void clickWithoutANumberAsksForOne() {
         QFETCH(int, button);
+        QFETCH(int, key);
         GameWindow game;
         game.LayOut(Band);
         QString message;
@@ -384,7 +381,11 @@ class TestBoardInput : public QObject {
             }
         });
         probe.start(5);
-        ClickCell(*game.main, 5, 5, static_cast<Qt::MouseButton>(button));
+        if (key != 0) {
+            QTest::keyClick(game.main->windowHandle(), static_cast<Qt::Key>(key));
+        } else {
+            ClickCell(*game.main, 5, 5, static_cast<Qt::MouseButton>(button));
+        }
         probe.stop();
         QCOMPARE(message, QStringLiteral("Selecteer rechts een getal van 1..9"));
         QVERIFY2(flashed.size() >= 5, qPrintable(QString::number(flashed.size())));

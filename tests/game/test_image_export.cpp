@@ -33,8 +33,8 @@ void SaveAs(Main& main, int index) {
     main.findChild<QAction*>(QStringLiteral("Save%1").arg(index))->trigger();
 }
 
-// A game in play: givens, two of the player's digits, the highlight square on an open cell and
-// the solution on show.
+// A game in play: givens, two of the player's digits, a pencil mark, the highlight square on an
+// open cell and the solution on show.
 void PlayALittle(GameWindow& game) {
     game.LayOut({"100000001", "010000010", "001000100", "000101000", "000010000", "000101000",
                  "001000100", "010000010", "100000001"});
@@ -45,6 +45,7 @@ void PlayALittle(GameWindow& game) {
         main.Pic_MouseDown(
             1, QPointF(board::CellLeft(cell.x()) + 262, board::CellTop(cell.y()) + 262));
     }
+    main.Pic_MouseDown(4, QPointF(board::CellLeft(4) + 262, board::CellTop(1) + 262));
     main.Pic_MouseMove(QPointF(board::CellLeft(3) + 262, board::CellTop(1) + 262));
     main.Knoptext(4)->setEnabled(true);
     QTest::mouseClick(main.Knoptext(4), Qt::LeftButton);
@@ -82,6 +83,7 @@ class TestImageExport : public QObject {
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), board);
         if (inPlay) {
             QVERIFY(Colours(board, FacePixels(2, 1)).contains(qRgb(0, 130, 0)));
+            QVERIFY(Colours(board, FacePixels(4, 1)).contains(board::MarkInk.rgb()));
             QVERIFY(board != game.main->Pic2Surface().Image());
         }
         QVERIFY(!game.folder.Exists(QStringLiteral("mydummy.bmp")));

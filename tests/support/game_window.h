@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QSet>
 #include <QTest>
 
@@ -39,6 +41,19 @@ struct GameWindow {
         main->StartKlok();
     }
 };
+
+// The empty cells of a grid, row by row.
+inline QList<QPoint> EmptyCells(const Grid& grid) {
+    QList<QPoint> cells;
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            if (grid(c, r) == 0) {
+                cells << QPoint(c, r);
+            }
+        }
+    }
+    return cells;
+}
 
 // The centre of the face of cell (c, r) in pixels of the board.
 inline QPoint FaceCentre(int c, int r) {
