@@ -197,8 +197,12 @@ void Surface::Text(QPointF at, const QString& text, QColor colour, const QFont& 
 QColor Surface::Pixel(QPointF at) const {
     const QImage& shown = ScreenImage();
     const double ratio = shown.devicePixelRatio();
-    const QPoint p(static_cast<int>(std::floor(at.x() / TwipsPerPixel * ratio)),
-                   static_cast<int>(std::floor(at.y() / TwipsPerPixel * ratio)));
+    // The screen reports a device pixel divided by the ratio; multiplied back, the rounding of
+    // that division must not land a hair short of the pixel.
+    const auto device = [&](double twips) {
+        return static_cast<int>(std::floor(twips / TwipsPerPixel * ratio + 1e-6));
+    };
+    const QPoint p(device(at.x()), device(at.y()));
     return shown.valid(p) ? QColor(shown.pixel(p)) : QColor();
 }
 
@@ -215,15 +219,27 @@ bool Surface::Save(const QString& path, const char* format, int quality) const {
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    surface_.OnChanged([this](const QRect& pixels) { update(pixels); });
+    // A pixel more on every side: at a fractional ratio the picture may lie a device pixel off the
+    // view's own pixels.
+    surface_.OnChanged([this](const QRect& pixels) { update(pixels.adjusted(-1, -1, 1, 1)); });
 }
 
 void SurfaceView::paintEvent(QPaintEvent*) {
     // Moved to a screen of another density, the window is painted anew, and the picture is drawn
     // anew for it before it is shown there.
     surface_.SetScreenRatio(devicePixelRatioF());
+    QImage picture = surface_.ScreenImage();
+    picture.setDevicePixelRatio(1);
+    // The picture is put on the screen device pixel for device pixel, from the first whole device
+    // pixel of the view: at a fractional ratio the view may begin inside one, and a mouse
+    // position there lies in the next.
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), surface_.ScreenImage());
+    const QTransform toDevice = painter.deviceTransform();
+    const QPointF origin = toDevice.map(QPointF(0, 0));
+    painter.setWorldTransform(
+        QTransform::fromTranslate(std::ceil(origin.x()), std::ceil(origin.y())) *
+        toDevice.inverted());
+    painter.drawImage(QPointF(0, 0), picture);
 }
 
 int ButtonCode(Qt::MouseButton button) {
