@@ -228,8 +228,7 @@ void SurfaceView::paintEvent(QPaintEvent*) {
     // Moved to a screen of another density, the window is painted anew, and the picture is drawn
     // anew for it before it is shown there.
     surface_.SetScreenRatio(devicePixelRatioF());
-    QImage picture = surface_.ScreenImage();
-    picture.setDevicePixelRatio(1);
+    const QImage& picture = surface_.ScreenImage();
     // The picture is put on the screen device pixel for device pixel, from the first whole device
     // pixel of the view: at a fractional ratio the view may begin inside one, and a mouse
     // position there lies in the next.
@@ -239,7 +238,8 @@ void SurfaceView::paintEvent(QPaintEvent*) {
     painter.setWorldTransform(
         QTransform::fromTranslate(std::ceil(origin.x()), std::ceil(origin.y())) *
         toDevice.inverted());
-    painter.drawImage(QPointF(0, 0), picture);
+    const QRectF pixels(picture.rect());
+    painter.drawImage(pixels, picture, pixels);
 }
 
 int ButtonCode(Qt::MouseButton button) {
