@@ -97,7 +97,7 @@ void Afdrukken::Form_Load() {
     logo->setPixmap(QPixmap::fromImage(Plaatjes::Logo()));
     pic3_ = c.Get<QLabel>("Pic3");
     pic3_->setScaledContents(true);
-    pic3_->setPixmap(QPixmap::fromImage(board_.Image()));
+    pic3_->setPixmap(QPixmap::fromImage(board_.ScreenImage()));
     label6_ = c.Get<QLabel>("Label6");
     // The footer in the preview is as small as the rest of the page.
     label6_->setFont(PointFont(QStringLiteral("Arial"), 6.75, true));
@@ -206,7 +206,7 @@ void Afdrukken::PrintPuzzle() {
 
     printer.DrawPicture(Plaatjes::Logo(), 600, 600, 7500, 1500);
     const int size = BoardSize(vScroll1_->value());
-    printer.DrawPicture(board_.Image(), 900, 2700, size, size);
+    printer.DrawSurface(board_, 900, 2700, size, size);
     printer.DrawPicture(Plaatjes::RightShadow(), 900 + size + 30, 2730, 750, size);
     printer.DrawPicture(Plaatjes::BottomShadow(), 930, 2700 + size + 30, size + 750, 750);
     if (check2_->isChecked()) {

@@ -140,7 +140,12 @@ void OutlineSquare::SetColour(const QColor& colour) {
 }
 
 void OutlineSquare::paintEvent(QPaintEvent*) {
+    // Sides one pixel wide inside the square, filled, so that on a dense screen they are whole
+    // device pixels and none falls outside.
     QPainter painter(this);
-    painter.setPen(colour_);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QRect r = rect();
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour_);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour_);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour_);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour_);
 }

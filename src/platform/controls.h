@@ -94,7 +94,9 @@ class PictureButton : public QAbstractButton {
     explicit PictureButton(QWidget* parent) : QAbstractButton(parent) {}
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }
-    QSize sizeHint() const override { return picture_.isNull() ? QSize(32, 32) : picture_.size(); }
+    QSize sizeHint() const override {
+        return picture_.isNull() ? QSize(32, 32) : picture_.deviceIndependentSize().toSize();
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

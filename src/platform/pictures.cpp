@@ -2,38 +2,50 @@
 
 #include "platform/fonts.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPair>
 
 #include <cmath>
 #include <functional>
 
 namespace {
 
+// Pictures for the screen are drawn at the device pixel ratio of the densest screen, so that they
+// are sharp wherever their window goes.
+double ScreenRatio() {
+    return qGuiApp->devicePixelRatio();
+}
+
 QPixmap Cached(const QString& key, const std::function<QPixmap()>& draw) {
-    static QHash<QString, QPixmap> cache;
-    auto it = cache.find(key);
+    static QHash<QPair<QString, double>, QPixmap> cache;
+    const QPair<QString, double> at(key, ScreenRatio());
+    auto it = cache.find(at);
     if (it == cache.end()) {
-        it = cache.insert(key, draw());
+        it = cache.insert(at, draw());
     }
     return *it;
 }
 
+// An empty picture of a size in pixels, at the screen's device pixel ratio.
 QPixmap Blank(int width, int height) {
-    QPixmap pixmap(width, height);
+    const double ratio = ScreenRatio();
+    QPixmap pixmap(static_cast<int>(std::lround(width * ratio)),
+                   static_cast<int>(std::lround(height * ratio)));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
+// Light and dark edges one pixel wide, as squares of device pixels on a dense screen.
 void Bevel(QPainter& p, const QRect& r, QColor light, QColor dark) {
-    p.setPen(light);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(dark);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), light);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), light);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), dark);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), dark);
 }
 
 QPixmap DrawKnop(int n, bool selected) {

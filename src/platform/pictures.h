@@ -3,7 +3,8 @@
 #include <QImage>
 #include <QPixmap>
 
-// The pictures of the program, drawn once when first asked for.
+// The pictures of the program, drawn once when first asked for; the pixmaps are drawn at the
+// device pixel ratio of the screens, their sizes are given in pixels.
 namespace Plaatjes {
 
 // Number button n (1..9), 32 x 32 pixels: its normal face, or the face of the chosen number.

@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "platform/surface.h"
+
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -190,6 +192,13 @@ void Printer::DrawPicture(const QImage& picture, int left, int top, int width, i
         [picture, target](QPainter& painter) { painter.drawImage(target, picture); });
 }
 
+void Printer::DrawSurface(const Surface& surface, int left, int top, int width, int height) {
+    const QRectF target(left, top, width, height);
+    impl_->pages.back().push_back([drawing = surface.Recording(), target](QPainter& painter) {
+        drawing.Paint(painter, target);
+    });
+}
+
 void Printer::SetCopies(int copies) {
     impl_->copies = std::max(1, copies);
 }
@@ -232,7 +241,7 @@ bool Printer::Impl::Replay() {
                               .arg(printer->printerName())
                         : QStringLiteral("het bestand %1 kan niet worden geschreven").arg(file));
     }
-    // Pictures go into a PDF file without loss: as JPEGs the lines and digits of a board blur.
+    // Pictures go into a PDF file without loss: as JPEGs the letters of the banner blur.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     const double scale = printer->resolution() / TwipsPerInch;
     bool first = true;

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class Surface;
+
 // A printout on an A4 portrait page, addressed in twips (1440 to the inch) from the top-left corner
 // of the printable area, y growing downwards. Everything drawn is kept until EndDoc, which sends
 // the pages to the default printer, or to the PDF file chosen with SetPrintToFile, as many times
@@ -44,6 +46,9 @@ class Printer {
     int PageHeight() const;
     // The whole picture, stretched into the rectangle.
     void DrawPicture(const QImage& picture, int left, int top, int width, int height);
+    // What is drawn on the surface now, stretched into the rectangle and drawn at the printer's
+    // own resolution.
+    void DrawSurface(const Surface& surface, int left, int top, int width, int height);
     void SetCopies(int copies);
     int Copies() const;
     // Ends the page; what follows goes on a new one, from the top-left corner.

@@ -2,15 +2,133 @@
 
 #include "platform/twips.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The first device pixel of surface pixel p at a device pixel ratio. Neighbouring pixels share an
+// edge, so that boxes drawn side by side leave no device pixel between them, also at a fractional
+// ratio.
+int DeviceEdge(int p, double ratio) {
+    return static_cast<int>(std::lround(p * ratio));
+}
+
+// The device pixels of an image that make up a box of surface pixels.
+QRect DevicePixels(const QRect& pixels, double ratio) {
+    return {QPoint(DeviceEdge(pixels.left(), ratio), DeviceEdge(pixels.top(), ratio)),
+            QPoint(DeviceEdge(pixels.right() + 1, ratio) - 1,
+                   DeviceEdge(pixels.bottom() + 1, ratio) - 1)};
+}
+
+void Fill(QImage& image, const QRect& pixels, QColor colour) {
+    // Boxes and straight lines are written into the image directly: the board is made of some
+    // two hundred of them, and a painter for each would dominate the program's start.
+    const QRect area = DevicePixels(pixels, image.devicePixelRatio()).intersected(image.rect());
+    const QRgb value = colour.rgb();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line + area.left(), line + area.right() + 1, value);
+    }
+}
+
+// The four sides of a box: top, bottom, left, right.
+std::array<QRect, 4> Sides(const QRect& box) {
+    return {QRect(box.topLeft(), QPoint(box.right(), box.top())),
+            QRect(QPoint(box.left(), box.bottom()), box.bottomRight()),
+            QRect(box.topLeft(), QPoint(box.left(), box.bottom())),
+            QRect(QPoint(box.right(), box.top()), box.bottomRight())};
+}
+
+}  // namespace
+
+Drawing::Drawing(QSize pixels, QColor background) : size_(pixels), background_(background) {}
+
+void Drawing::Add(Operation operation) {
+    // A filled box hides whatever lies wholly under it: forgetting that keeps the list as short as
+    // the picture, however long the game.
+    if (operation.kind == Operation::Kind::Fill) {
+        std::erase_if(operations_, [&](const Operation& earlier) {
+            return operation.pixels.contains(earlier.extent);
+        });
+    }
+    operations_.push_back(std::move(operation));
+}
+
+QImage Drawing::Render(double ratio) const {
+    QImage image(DeviceEdge(size_.width(), ratio), DeviceEdge(size_.height(), ratio),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(background_);
+    for (const Operation& operation : operations_) {
+        Render(image, operation);
+    }
+    return image;
+}
+
+void Drawing::Render(QImage& image, const Operation& operation) {
+    switch (operation.kind) {
+        case Operation::Kind::Fill:
+            Fill(image, operation.pixels, operation.colour);
+            break;
+        case Operation::Kind::Outline:
+            for (const QRect& side : Sides(operation.pixels)) {
+                Fill(image, side, operation.colour);
+            }
+            break;
+        default: {
+            // A slanted line is one device pixel wide on a plain screen, one pixel of the surface
+            // wide on any other.
+            QPainter painter(&image);
+            Paint(painter, operation, image.devicePixelRatio() == 1 ? 0 : 1);
+            break;
+        }
+    }
+}
+
+void Drawing::Paint(QPainter& painter, const Operation& operation, double slantedLineWidth) {
+    switch (operation.kind) {
+        case Operation::Kind::Fill:
+            painter.fillRect(QRectF(operation.pixels), operation.colour);
+            break;
+        case Operation::Kind::Outline:
+            for (const QRect& side : Sides(operation.pixels)) {
+                painter.fillRect(QRectF(side), operation.colour);
+            }
+            break;
+        case Operation::Kind::SlantedLine:
+            painter.setPen(QPen(operation.colour, slantedLineWidth));
+            painter.drawLine(operation.line);
+            break;
+        case Operation::Kind::Text:
+            painter.setRenderHint(QPainter::TextAntialiasing, false);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setFont(operation.font);
+            painter.setPen(operation.colour);
+            painter.drawText(operation.baseline, operation.text);
+            break;
+    }
+}
+
+void Drawing::Paint(QPainter& painter, const QRectF& target) const {
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / size_.width(), target.height() / size_.height());
+    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(size_)), background_);
+    for (const Operation& operation : operations_) {
+        Paint(painter, operation, 1);
+    }
+    painter.restore();
+}
 
 Surface::Surface(int widthTwips, int heightTwips, QColor background)
-    : image_(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips), QImage::Format_RGB32) {
-    image_.fill(background);
-}
+    : drawing_(QSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)), background),
+      image_(drawing_.Render(1)) {}
 
 QRect Surface::PixelBox(QPointF corner1, QPointF corner2) const {
     const QPoint a = TwipsToPixels(corner1);
@@ -19,79 +137,79 @@ QRect Surface::PixelBox(QPointF corner1, QPointF corner2) const {
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
-void Surface::Changed(const QRect& pixels) {
-    if (changed_) {
-        changed_(pixels.intersected(image_.rect()));
+void Surface::Add(Drawing::Operation operation, const QRect& changed) {
+    Drawing::Render(image_, operation);
+    if (!screen_.isNull()) {
+        Drawing::Render(screen_, operation);
     }
-}
-
-void Surface::Fill(const QRect& pixels, QColor colour) {
-    // Boxes and straight lines are written into the image directly: the board is made of some
-    // two hundred of them, and a painter for each would dominate the program's start.
-    const QRect area = pixels.intersected(image_.rect());
-    const QRgb value = colour.rgb();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(line + area.left(), line + area.right() + 1, value);
+    drawing_.Add(std::move(operation));
+    if (changed_) {
+        changed_(changed.intersected(image_.rect()));
     }
 }
 
 void Surface::Line(QPointF from, QPointF to, QColor colour) {
+    using Kind = Drawing::Operation::Kind;
     const QPoint a = TwipsToPixels(from);
     const QPoint b = TwipsToPixels(to);
+    const QRect box = PixelBox(from, to);
     if (a.x() == b.x() || a.y() == b.y()) {
-        Fill(PixelBox(from, to), colour);
+        Add({.kind = Kind::Fill, .colour = colour, .pixels = box, .extent = box}, box);
     } else {
-        QPainter painter(&image_);
-        painter.setPen(QPen(colour, 0));
-        painter.drawLine(a, b);
+        Add({.kind = Kind::SlantedLine,
+             .colour = colour,
+             .line = QLine(a, b),
+             .extent = box.adjusted(-1, -1, 1, 1)},
+            box);
     }
-    Changed(PixelBox(from, to));
 }
 
 void Surface::Box(QPointF corner1, QPointF corner2, QColor colour) {
     const QRect box = PixelBox(corner1, corner2);
-    Fill(QRect(box.topLeft(), QPoint(box.right(), box.top())), colour);
-    Fill(QRect(QPoint(box.left(), box.bottom()), box.bottomRight()), colour);
-    Fill(QRect(box.topLeft(), QPoint(box.left(), box.bottom())), colour);
-    Fill(QRect(QPoint(box.right(), box.top()), box.bottomRight()), colour);
-    Changed(box);
+    Add({.kind = Drawing::Operation::Kind::Outline, .colour = colour, .pixels = box, .extent = box},
+        box);
 }
 
 void Surface::FillBox(QPointF corner1, QPointF corner2, QColor colour) {
     const QRect box = PixelBox(corner1, corner2);
-    Fill(box, colour);
-    Changed(box);
+    Add({.kind = Drawing::Operation::Kind::Fill, .colour = colour, .pixels = box, .extent = box},
+        box);
 }
 
 void Surface::Text(QPointF at, const QString& text, QColor colour, const QFont& font) {
     QFont plain = font;
     plain.setStyleStrategy(QFont::NoAntialias);
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setFont(plain);
-    painter.setPen(colour);
     const QPoint topLeft = TwipsToPixels(at);
     const QFontMetrics metrics(plain, &image_);
+    const QPoint baseline = topLeft + QPoint(0, metrics.ascent());
     const QRect cell(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
-    painter.drawText(topLeft + QPoint(0, metrics.ascent()), text);
-    painter.end();
-    Changed(cell.adjusted(-2, -2, 2, 2));
+    // The letters' ink, with a pixel to spare for a device that shapes them a little differently.
+    const QRect ink = metrics.boundingRect(text).translated(baseline).adjusted(-1, -1, 1, 1);
+    Add({.kind = Drawing::Operation::Kind::Text,
+         .colour = colour,
+         .baseline = baseline,
+         .text = text,
+         .font = plain,
+         .extent = ink},
+        cell.adjusted(-2, -2, 2, 2));
 }
 
 QColor Surface::Pixel(QPointF at) const {
-    const QPoint p = TwipsToPixels(at);
-    return image_.valid(p) ? QColor(image_.pixel(p)) : QColor();
+    const QImage& shown = ScreenImage();
+    const double ratio = shown.devicePixelRatio();
+    // The screen reports a device pixel divided by the ratio; multiplied back, the rounding of
+    // that division must not land a hair short of the pixel.
+    const auto device = [&](double twips) {
+        return static_cast<int>(std::floor(twips / TwipsPerPixel * ratio + 1e-6));
+    };
+    const QPoint p(device(at.x()), device(at.y()));
+    return shown.valid(p) ? QColor(shown.pixel(p)) : QColor();
 }
 
-bool Surface::Contains(QPointF at) const {
-    return image_.valid(TwipsToPixels(at));
-}
-
-void Surface::SetImage(const QImage& image) {
-    image_ = image.convertToFormat(QImage::Format_RGB32);
-    Changed(image_.rect());
+void Surface::SetScreenRatio(double ratio) {
+    if (ratio != ScreenImage().devicePixelRatio()) {
+        screen_ = ratio == 1 ? QImage() : drawing_.Render(ratio);
+    }
 }
 
 bool Surface::Save(const QString& path, const char* format, int quality) const {
@@ -101,12 +219,27 @@ bool Surface::Save(const QString& path, const char* format, int quality) const {
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    surface_.OnChanged([this](const QRect& pixels) { update(pixels); });
+    // A pixel more on every side: at a fractional ratio the picture may lie a device pixel off the
+    // view's own pixels.
+    surface_.OnChanged([this](const QRect& pixels) { update(pixels.adjusted(-1, -1, 1, 1)); });
 }
 
-void SurfaceView::paintEvent(QPaintEvent* event) {
+void SurfaceView::paintEvent(QPaintEvent*) {
+    // Moved to a screen of another density, the window is painted anew, and the picture is drawn
+    // anew for it before it is shown there.
+    surface_.SetScreenRatio(devicePixelRatioF());
+    const QImage& picture = surface_.ScreenImage();
+    // The picture is put on the screen device pixel for device pixel, from the first whole device
+    // pixel of the view: at a fractional ratio the view may begin inside one, and a mouse
+    // position there lies in the next.
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_.Image(), event->rect());
+    const QTransform toDevice = painter.deviceTransform();
+    const QPointF origin = toDevice.map(QPointF(0, 0));
+    painter.setWorldTransform(
+        QTransform::fromTranslate(std::ceil(origin.x()), std::ceil(origin.y())) *
+        toDevice.inverted());
+    const QRectF pixels(picture.rect());
+    painter.drawImage(pixels, picture, pixels);
 }
 
 int ButtonCode(Qt::MouseButton button) {

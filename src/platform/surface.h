@@ -3,16 +3,62 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLine>
+#include <QPoint>
 #include <QPointF>
+#include <QRect>
+#include <QRectF>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
-// A persistent drawing surface: an image that keeps what is drawn on it, addressed in twips.
-// Lines and boxes cover every pixel from their first to their last corner, both included, as the
-// classic picture box draws them. Text is drawn without antialiasing, so that every pixel holds
-// exactly the colour it was drawn in.
+class QPainter;
+
+// What has been drawn on a surface: its drawing operations in pixels of the surface (15 twips), in
+// the order they were given, so that the same picture can be drawn again on any device at any
+// resolution.
+class Drawing {
+  public:
+    Drawing(QSize pixels, QColor background);
+
+    // Draws the picture stretched into `target` on a painter of any device, a printer for one: its
+    // boxes, lines and letters at the device's own resolution.
+    void Paint(QPainter& painter, const QRectF& target) const;
+
+  private:
+    friend class Surface;
+    struct Operation {
+        enum class Kind { Fill, Outline, SlantedLine, Text };
+        Kind kind;
+        QColor colour;
+        QRect pixels{};  // Fill, Outline: the box, both corners included
+        QLine line{};    // SlantedLine
+        QPoint baseline{};
+        QString text{};
+        QFont font{};
+        QRect extent{};  // the pixels the operation may touch
+    };
+
+    void Add(Operation operation);
+    // The picture in a new image at a device pixel ratio.
+    QImage Render(double ratio) const;
+    // Draws one operation into an image, at the image's device pixel ratio.
+    static void Render(QImage& image, const Operation& operation);
+    static void Paint(QPainter& painter, const Operation& operation, double slantedLineWidth);
+
+    QSize size_;
+    QColor background_;
+    std::vector<Operation> operations_;
+};
+
+// A persistent drawing surface that keeps what is drawn on it, addressed in twips. Lines and boxes
+// cover every pixel from their first to their last corner, both included, as the classic picture
+// box draws them; on a high-density screen each pixel becomes a block of whole device pixels, so
+// that the board has the same lines and faces at every scale. Text is drawn without antialiasing,
+// so that every device pixel holds exactly the colour it was drawn in.
 class Surface {
   public:
     Surface(int widthTwips, int heightTwips, QColor background = Qt::white);
@@ -22,11 +68,18 @@ class Surface {
     void FillBox(QPointF corner1, QPointF corner2, QColor colour);
     // Text whose cell has its top-left corner at `at`.
     void Text(QPointF at, const QString& text, QColor colour, const QFont& font);
+    // The colour that the screen shows at `at`: the device pixel under that point.
     QColor Pixel(QPointF at) const;
-    bool Contains(QPointF at) const;
 
+    // The picture at one device pixel to the pixel, as the picture files hold it.
     const QImage& Image() const { return image_; }
-    void SetImage(const QImage& image);
+    // The picture as the screen shows it: an image with the screen's device pixel ratio.
+    const QImage& ScreenImage() const { return screen_.isNull() ? image_ : screen_; }
+    // Draws the screen's picture anew for a screen of another device pixel ratio; the view does
+    // this before it paints.
+    void SetScreenRatio(double ratio);
+    // Everything drawn so far, to be drawn again on another device.
+    const Drawing& Recording() const { return drawing_; }
     // Saves the picture; the format follows from `format` ("BMP", "JPG", "PNG").
     bool Save(const QString& path, const char* format, int quality = -1) const;
 
@@ -35,14 +88,17 @@ class Surface {
 
   private:
     QRect PixelBox(QPointF corner1, QPointF corner2) const;
-    void Fill(const QRect& pixels, QColor colour);
-    void Changed(const QRect& pixels);
+    void Add(Drawing::Operation operation, const QRect& changed);
+
+    Drawing drawing_;
     QImage image_;
+    QImage screen_;  // null while the screen has one device pixel to the pixel
     std::function<void(const QRect&)> changed_;
 };
 
-// Shows a surface and reports mouse presses and moves in twips of the surface (pixel position x
-// 15, kept as floating point, also on a high-DPI screen). Only the changed pixels are repainted.
+// Shows a surface at the device pixel ratio of the screen it is on, and reports mouse presses and
+// moves in twips of the surface (pixel position x 15, kept as floating point, also on a high-DPI
+// screen). Only the changed pixels are repainted.
 class SurfaceView : public QWidget {
     Q_OBJECT
   public:

@@ -94,14 +94,14 @@ class TestAfdrukken : public QObject {
         QCOMPARE(bar->minimum(), 1);
         QCOMPARE(bar->maximum(), 2);
         QCOMPARE(bar->value(), 1);
-        QCOMPARE(Child<QLabel>(dialog, "Pic3")->pixmap().toImage(), board.Image());
+        QCOMPARE(Child<QLabel>(dialog, "Pic3")->pixmap().toImage(), board.ScreenImage());
     }
 
     void theSizeBarChangesTheTextAndThePreviewSizeOnly() {
         Surface board = TestBoard();
         Afdrukken dialog(board);
         dialog.show();
-        const QImage preview = board.Image();
+        const QImage preview = board.ScreenImage();
         // What happens on the board after the dialog opened is not in the preview.
         board.FillBox(QPointF(600, 600), QPointF(1000, 1000), Qt::red);
         auto* bar = Child<QScrollBar>(dialog, "VScroll1");
@@ -468,7 +468,7 @@ class TestAfdrukken : public QObject {
             dialog->reject();
         });
         QTest::mouseClick(game.main->Knoptext(5), Qt::LeftButton);
-        QCOMPARE(preview, game.main->PicSurface().Image());
+        QCOMPARE(preview, game.main->PicSurface().ScreenImage());
         QVERIFY(!game.main->findChild<Afdrukken*>());
 
         const RenderedPage page(pdf.Path(), 1);
@@ -489,6 +489,19 @@ class TestAfdrukken : public QObject {
             page.Darkest(QRectF(900 + 3.2 * cell, 2700 + 3.2 * cell, 0.6 * cell, 0.6 * cell));
         QVERIFY2(digit.blue() > 150 && digit.red() < 60 && digit.green() < 60,
                  qPrintable(digit.name()));
+        // The digits are letters on the paper, drawn at the printer's resolution, not the dots of
+        // a picture of the screen: each stands in its own cell.
+        const QList<PdfWord> words = PdfWords(pdf.Path());
+        for (const QPoint at :
+             {QPoint(1, 1), QPoint(2, 1), QPoint(4, 4), QPoint(5, 5), QPoint(9, 9)}) {
+            const QRectF square(900 + (at.x() - 1) * cell, 2700 + (at.y() - 1) * cell, cell, cell);
+            const QString number = QString::number(game.State().BoardGrid(at.x(), at.y()));
+            QVERIFY2(std::any_of(words.begin(), words.end(),
+                                 [&](const PdfWord& word) {
+                                     return word.text == number && square.contains(word.box);
+                                 }),
+                     qPrintable(QStringLiteral("%1 in %2,%3").arg(number).arg(at.x()).arg(at.y())));
+        }
     }
 };
 

@@ -232,16 +232,28 @@ class TestBoardInput : public QObject {
         GameWindow game;
         game.LayOut(Band, 2, 5);
         const QImage before = game.main->PicSurface().Image();
+        const QImage shown = game.main->PicSurface().ScreenImage();
         const Grid grid = game.State().BoardGrid;
         Choose(*game.main, 7);
+        // Every device pixel, at the position a screen of that density reports for it.
+        QWidget* pic = Pic(*game.main);
+        const double ratio = pic->devicePixelRatioF();
+        QCOMPARE(shown.devicePixelRatio(), ratio);
+        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+            QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+        }
         for (int r = 1; r <= 3; ++r) {
             for (int c = 1; c <= 9; ++c) {
                 const QRect cell(static_cast<int>(board::CellLeft(c)) / 15,
                                  static_cast<int>(board::CellTop(r)) / 15, 36, 36);
-                for (int y = cell.top(); y <= cell.bottom(); ++y) {
-                    for (int x = cell.left(); x <= cell.right(); ++x) {
+                for (int y = std::ceil(cell.top() * ratio); y < (cell.bottom() + 1) * ratio; ++y) {
+                    for (int x = std::ceil(cell.left() * ratio); x < (cell.right() + 1) * ratio;
+                         ++x) {
                         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-                            QTest::mouseClick(Pic(*game.main), button, {}, QPoint(x, y));
+                            const QPointF at(x / ratio, y / ratio);
+                            QMouseEvent press(QEvent::MouseButtonPress, at, pic->mapToGlobal(at),
+                                              button, button, Qt::NoModifier);
+                            QApplication::sendEvent(pic, &press);
                         }
                     }
                 }
@@ -250,6 +262,7 @@ class TestBoardInput : public QObject {
         QCOMPARE(game.State().BoardGrid, grid);
         QCOMPARE(game.State().FilledCount, 27);
         QCOMPARE(game.main->PicSurface().Image(), before);
+        QCOMPARE(game.main->PicSurface().ScreenImage(), shown);
     }
 
     void clickOnAFilledCellJudgesAgain() {
@@ -318,6 +331,12 @@ class TestBoardInput : public QObject {
             QCOMPARE(LabelText(*game.main, "Label3"),
                      QStringLiteral("%1 vakjes ingevuld waarvan er").arg(game.State().FilledCount));
         }
+        // Drawn anew for a screen of another density and back, the board looks the same.
+        Surface& pic = game.main->PicSurface();
+        const QImage shown = pic.ScreenImage();
+        pic.SetScreenRatio(shown.devicePixelRatio() + 1);
+        pic.SetScreenRatio(shown.devicePixelRatio());
+        QCOMPARE(pic.ScreenImage(), shown);
     }
 
     void fullBoardWithOneWrongNumberIsNotSolved() {

@@ -1,5 +1,6 @@
 #include "engine/board_geometry.h"
 #include "platform/controls.h"
+#include "platform/twips.h"
 #include "support/game_window.h"
 #include "support/modal.h"
 
@@ -81,6 +82,8 @@ class TestImageExport : public QObject {
         QVERIFY(saved.load(path, "BMP"));
         const QImage board = game.main->PicSurface().Image();
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), board);
+        // One pixel for every 15 twips, also when the screen has more.
+        QCOMPARE(saved.size(), TwipsRect(0, 0, board::BoardTwips, board::BoardTwips).size());
         if (inPlay) {
             QVERIFY(Colours(board, FacePixels(2, 1)).contains(qRgb(0, 130, 0)));
             QVERIFY(Colours(board, FacePixels(4, 1)).contains(board::MarkInk.rgb()));
