@@ -10,9 +10,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The name gives the user's data folder, ~/.local/share/sudoku; windows show "Sudoku".
+    // The name gives the user's data folder, ~/.local/share/sudoku. No display name is set: the
+    // desktop would add it to every window's caption.
     QApplication::setApplicationName(QStringLiteral("sudoku"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Sudoku"));
     // A system-wide install keeps each user's files in that user's own data folder.
     ChooseDataFolder(CanKeepFilesIn(ProgramFolder(), {SettingsFileName, ScoreFileName}));
     InstallFontSubstitutes();
