@@ -83,11 +83,11 @@ const char* OutcomeName(PuzzleOutcome outcome) {
 }
 
 PuzzleOutcome SolvePuzzle(SolverEngine& engine, const GridDigits& puzzle, GridDigits& grid) {
+    // Without a duplicate, entering leaves the candidates that a rebuild would give.
     if (!engine.EnterPuzzle(puzzle)) {
         grid = puzzle;
         return PuzzleOutcome::Invalid;
     }
-    engine.RebuildCandidates();
     const SolveStatus status = engine.Solve();
     grid = engine.Grid();
     return status == SolveStatus::Solved ? PuzzleOutcome::Solved : PuzzleOutcome::Failed;
