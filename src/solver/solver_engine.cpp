@@ -447,22 +447,81 @@ void SolverEngine::ReduceBoxLines() {
     ReduceBoxLinesOf<Columns>();
 }
 
-// The candidate masks of each row (units 0..8) and column (units 9..17), and the places of
-// its cells by number of candidates: bit b of bySize[u][k] is set when cell b of unit u has k
-// candidates. A unit is gathered when first asked for, and again after a strike changed one
-// of its cells.
-struct SolverEngine::UnitMasks {
-    std::array<std::array<std::int16_t, 9>, 18> masks{};
-    std::array<std::array<std::uint16_t, 10>, 18> bySize{};
-    std::uint32_t stale = (1u << 18) - 1;
+// Which naked subsets change which units: bit u (rows 0..8, columns 9..17) of changes[k] is
+// set when k cells of unit u have the same k candidates and another cell holds some of them
+// but not all, that is when FindNakedSubsets(k) strikes a candidate there. Sizes above 4,
+// which the solve does not ask for, are not looked into: every unit is taken. A unit is
+// looked at again after a strike changed one of its cells.
+struct SolverEngine::UnitSubsets {
+    static constexpr std::uint32_t kAllUnits = (1u << 18) - 1;
+    std::array<std::uint32_t, 10> changes{0,         0,         0,         0,         0,
+                                          kAllUnits, kAllUnits, kAllUnits, kAllUnits, kAllUnits};
+    std::uint32_t stale = kAllUnits;
+    std::array<std::uint8_t, 521> tally{};  // 0 between units
 };
 
+namespace {
+
+// The cells of 2, 3 and 4 candidates of a mask, counted in bits 0..3, 4..7 and 8..11.
+constexpr std::array<std::uint16_t, 512> kSubsetSizeTally = [] {
+    std::array<std::uint16_t, 512> tally{};
+    for (int mask = 0; mask < 512; ++mask) {
+        const int k = std::popcount(static_cast<unsigned>(mask));
+        tally[mask] = static_cast<std::uint16_t>(k >= 2 && k <= 4 ? 1 << (4 * (k - 2)) : 0);
+    }
+    return tally;
+}();
+
+// The sizes 2..4 of the naked subsets that strike a candidate in a unit with these masks. It
+// looks at every cell alike, as a branch on each would often go the wrong way.
+unsigned StrikingSubsetSizes(const std::array<int, 9>& masks,
+                             std::array<std::uint8_t, 521>& tally) {
+    // A subset of k cells needs k cells of k candidates.
+    int bySize = 0;
+    for (int m : masks) {
+        bySize += kSubsetSizeTally[m];
+    }
+    if ((bySize & 0xf) < 2 && ((bySize >> 4) & 0xf) < 3 && (bySize >> 8) < 4) {
+        return 0;
+    }
+    // How many cells have each mask of 2..4 candidates. Any other cell is tallied on its own
+    // (from 512 on), so that the many solved cells do not wait on each other.
+    std::array<int, 9> slots;
+    for (int b = 0; b < 9; ++b) {
+        slots[b] = kSubsetSizeTally[masks[b]] != 0 ? masks[b] : 512 + b;
+        ++tally[slots[b]];
+    }
+    // The cells of the subsets: k cells with the same k candidates. A cell of 2..k candidates
+    // that holds all k digits of a subset has exactly its candidates, so the cells that
+    // match a subset are those with the same mask.
+    unsigned members = 0;
+    for (int b = 0; b < 9; ++b) {
+        members |= static_cast<unsigned>(tally[slots[b]] == CandidateCount(masks[b])) << b;
+    }
+    for (int slot : slots) {
+        tally[slot] = 0;
+    }
+    // A subset strikes when another cell holds some of its digits but not all.
+    unsigned sizes = 0;
+    for (; members != 0; members &= members - 1) {
+        const int m = masks[std::countr_zero(members)];
+        int partly = 0;
+        for (int c : masks) {
+            partly |= ((c & m) != 0) & ((c & m) != m);
+        }
+        sizes |= static_cast<unsigned>(partly) << CandidateCount(m);
+    }
+    return sizes;
+}
+
+}  // namespace
+
 void SolverEngine::FindNakedSubsets(int k) {
-    UnitMasks units;
+    UnitSubsets units;
     FindNakedSubsets(k, units);
 }
 
-void SolverEngine::FindNakedSubsets(int k, UnitMasks& units) {
+void SolverEngine::FindNakedSubsets(int k, UnitSubsets& units) {
     if (k >= 1 && k <= 9) {  // else no cell has k candidates
         FindNakedSubsetsOf<Rows>(k, units, 0);
         FindNakedSubsetsOf<Columns>(k, units, 9);
@@ -470,27 +529,34 @@ void SolverEngine::FindNakedSubsets(int k, UnitMasks& units) {
 }
 
 template <typename Lines>
-void SolverEngine::FindNakedSubsetsOf(int k, UnitMasks& units, int firstUnit) {
-    // The units that cross this kind of line: columns for rows, rows for columns.
-    const int crossing = 9 - firstUnit;
-    for (int line = 0; line < 9; ++line) {
-        const int u = firstUnit + line;
-        std::array<std::int16_t, 9>& masks = units.masks[u];
-        if ((units.stale >> u) & 1) {
-            auto& bySize = units.bySize[u];
-            bySize.fill(0);
+void SolverEngine::FindNakedSubsetsOf(int k, UnitSubsets& units, int firstUnit) {
+    const auto readMasks = [this](int line) {
+        std::array<int, 9> masks;
 #pragma GCC unroll 9
-            for (int b = 0; b < 9; ++b) {
-                masks[b] = At(Lines::Cell(line, b)).Candidates;
-                bySize[CandidateCount(masks[b])] |= static_cast<std::uint16_t>(1 << b);
-            }
-            units.stale &= ~(1u << u);
+        for (int b = 0; b < 9; ++b) {
+            masks[b] = At(Lines::Cell(line, b)).Candidates;
         }
+        return masks;
+    };
+    for (std::uint32_t stale = (units.stale >> firstUnit) & 0x1ff; stale != 0; stale &= stale - 1) {
+        const int line = std::countr_zero(stale);
+        const unsigned sizes = StrikingSubsetSizes(readMasks(line), units.tally);
+        for (int size = 2; size <= 4; ++size) {
+            units.changes[size] &= ~(1u << (firstUnit + line));
+            units.changes[size] |= ((sizes >> size) & 1u) << (firstUnit + line);
+        }
+    }
+    units.stale &= ~(0x1ffu << firstUnit);
+    // A strike only changes cells of its own line, so the lines after it stay as looked at.
+    for (std::uint32_t lines = (units.changes[k] >> firstUnit) & 0x1ff; lines != 0;
+         lines &= lines - 1) {
+        const int line = std::countr_zero(lines);
+        std::array<int, 9> masks = readMasks(line);
         // The places of the cells with exactly k candidates, kept up to date as candidates
-        // are struck; a subset needs k of them.
-        unsigned ofSizeK = units.bySize[u][k];
-        if (CandidateCount(static_cast<int>(ofSizeK)) < k) {
-            continue;
+        // are struck.
+        unsigned ofSizeK = 0;
+        for (int b = 0; b < 9; ++b) {
+            ofSizeK |= static_cast<unsigned>(CandidateCount(masks[b]) == k) << b;
         }
         unsigned struck = 0;
         // A strike may bring a later cell down to k candidates, so the places are read afresh
@@ -500,13 +566,9 @@ void SolverEngine::FindNakedSubsetsOf(int k, UnitMasks& units, int firstUnit) {
                 continue;
             }
             const int m = masks[a];
-            // A cell of 2..k candidates that holds all k digits of m has exactly the
-            // candidates of m, so only the cells of size k can match.
-            int count = 1;
-            if (k >= 2) {
-                for (unsigned rest = ofSizeK & ~(1u << a); rest != 0; rest &= rest - 1) {
-                    count += masks[std::countr_zero(rest)] == m;
-                }
+            int count = 0;
+            for (unsigned same = ofSizeK; same != 0; same &= same - 1) {
+                count += masks[std::countr_zero(same)] == m;
             }
             if (count != k) {
                 continue;
@@ -514,7 +576,7 @@ void SolverEngine::FindNakedSubsetsOf(int k, UnitMasks& units, int firstUnit) {
             // Every other cell that holds some of the digits, but not all, loses them.
             for (int c = 0; c < 9; ++c) {
                 const int shared = masks[c] & m;
-                if (c != a && shared != 0 && shared != m) {
+                if (shared != 0 && shared != m) {
                     CellEntry& e = At(Lines::Cell(line, c));
                     Strike(e, m);
                     masks[c] = e.Candidates;
@@ -525,8 +587,9 @@ void SolverEngine::FindNakedSubsetsOf(int k, UnitMasks& units, int firstUnit) {
             }
         }
         if (struck != 0) {
-            // The line's own cells changed, and with each of them the unit that crosses it.
-            units.stale |= 1u << u;
+            // The line's own cells changed, and with each of them the line that crosses it.
+            const int crossing = 9 - firstUnit;
+            units.stale |= 1u << (firstUnit + line);
             for (; struck != 0; struck &= struck - 1) {
                 units.stale |= 1u << (crossing + std::countr_zero(struck));
             }
@@ -544,8 +607,8 @@ SolveStatus SolverEngine::Solve() {
         if (status_ == SolveStatus::Stalled) {
             FindHiddenSingles();
             ReduceBoxLines();
-            // The three sizes share the masks of the units that they leave unchanged.
-            UnitMasks units;
+            // The three sizes share what they learn of the units that they leave unchanged.
+            UnitSubsets units;
             FindNakedSubsets(2, units);
             FindNakedSubsets(3, units);
             FindNakedSubsets(4, units);

@@ -205,7 +205,7 @@ class SolverEngine {
         std::uint64_t low = 0;   // cells 0..63
         std::uint64_t high = 0;  // cells 64..80
     };
-    struct UnitMasks;
+    struct UnitSubsets;
 
     // By grid index 0..80.
     CellEntry& At(int g) { return table_.AtIndex(g); }
@@ -214,9 +214,9 @@ class SolverEngine {
     void Place(int g, int digit);
     template <typename Lines>
     void ReduceBoxLinesOf();
-    void FindNakedSubsets(int k, UnitMasks& units);
+    void FindNakedSubsets(int k, UnitSubsets& units);
     template <typename Lines>
-    void FindNakedSubsetsOf(int k, UnitMasks& units, int firstUnit);
+    void FindNakedSubsetsOf(int k, UnitSubsets& units, int firstUnit);
 
     // Candidate masks stay within 0..511: a mask is only ever set to 0 or 511 or has bits
     // cleared, so striking a digit from a cell without candidates changes nothing either.
