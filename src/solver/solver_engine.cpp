@@ -254,10 +254,11 @@ bool SolverEngine::EnterPuzzle(const GridDigits& puzzle) {
             box |= bit;
         }
     }
-    Clear();
     if (repeated == 0) {
         // The table that placing the digits one by one would give: the digits, and every
-        // empty cell's candidates less its peers' digits.
+        // empty cell's candidates less its peers' digits. The counts are kept in locals, as
+        // the compiler must assume that a store of a digit may change any member.
+        int solved = 0;
         for (int r = 0; r < 9; ++r) {
             for (int c = 0; c < 9; ++c) {
                 const int g = 9 * r + c;
@@ -266,16 +267,27 @@ bool SolverEngine::EnterPuzzle(const GridDigits& puzzle) {
                 e.Value = static_cast<std::uint8_t>(puzzle[g] & given);
                 e.Candidates = static_cast<std::int16_t>(
                     ~given & AllCandidates & ~(rows[r] | columns[c] | boxes[kLayout.box[g]]));
-                solvedCount_ -= given;
+                solved -= given;
             }
         }
-        unsolved_ = {};
-        for (int i = 0; i < CellCount; ++i) {
-            const std::uint64_t empty = At(kLayout.gridIndex[i]).Value == 0;
-            (i < 64 ? unsolved_.low : unsolved_.high) |= empty << (i & 63);
+        const auto empty = [&](int i) {
+            return std::uint64_t{kGivenBit[puzzle[kLayout.gridIndex[i]]] == 0};
+        };
+        CellSet unsolved;
+        for (int i = 0; i < 64; ++i) {
+            unsolved.low |= empty(i) << i;
         }
+        for (int i = 64; i < CellCount; ++i) {
+            unsolved.high |= empty(i) << (i - 64);
+        }
+        solvedCount_ = solved;
+        unsolved_ = unsolved;
+        status_ = SolveStatus::Progress;
+        bestCount_ = 0;
+        peerDigitsStruck_ = true;
         return true;
     }
+    Clear();
     // As typed into the window, where a duplicate digit is refused and its cell emptied.
     for (std::int16_t n = 1; n <= CellCount; ++n) {
         const int digit = puzzle[kLayout.gridIndex[n - 1]];
@@ -462,7 +474,8 @@ struct SolverEngine::UnitSubsets {
 
 namespace {
 
-// The cells of 2, 3 and 4 candidates of a mask, counted in bits 0..3, 4..7 and 8..11.
+// For each mask: 1, 16 or 256 if it has 2, 3 or 4 candidates, so that the sum over the cells
+// of a unit counts the cells of each of these sizes in bits 0..3, 4..7 and 8..11.
 constexpr std::array<std::uint16_t, 512> kSubsetSizeTally = [] {
     std::array<std::uint16_t, 512> tally{};
     for (int mask = 0; mask < 512; ++mask) {
@@ -472,18 +485,16 @@ constexpr std::array<std::uint16_t, 512> kSubsetSizeTally = [] {
     return tally;
 }();
 
+// True when a unit with these cells of 2, 3 and 4 candidates (counted as kSubsetSizeTally
+// does) may hold a naked subset: one of k cells needs k cells of k candidates.
+bool MayHoldSubset(int bySize) {
+    return (bySize & 0xf) >= 2 || ((bySize >> 4) & 0xf) >= 3 || (bySize >> 8) >= 4;
+}
+
 // The sizes 2..4 of the naked subsets that strike a candidate in a unit with these masks. It
 // looks at every cell alike, as a branch on each would often go the wrong way.
 unsigned StrikingSubsetSizes(const std::array<int, 9>& masks,
                              std::array<std::uint8_t, 521>& tally) {
-    // A subset of k cells needs k cells of k candidates.
-    int bySize = 0;
-    for (int m : masks) {
-        bySize += kSubsetSizeTally[m];
-    }
-    if ((bySize & 0xf) < 2 && ((bySize >> 4) & 0xf) < 3 && (bySize >> 8) < 4) {
-        return 0;
-    }
     // How many cells have each mask of 2..4 candidates. Any other cell is tallied on its own
     // (from 512 on), so that the many solved cells do not wait on each other.
     std::array<int, 9> slots;
@@ -540,7 +551,13 @@ void SolverEngine::FindNakedSubsetsOf(int k, UnitSubsets& units, int firstUnit) 
     };
     for (std::uint32_t stale = (units.stale >> firstUnit) & 0x1ff; stale != 0; stale &= stale - 1) {
         const int line = std::countr_zero(stale);
-        const unsigned sizes = StrikingSubsetSizes(readMasks(line), units.tally);
+        int bySize = 0;
+#pragma GCC unroll 9
+        for (int b = 0; b < 9; ++b) {
+            bySize += kSubsetSizeTally[At(Lines::Cell(line, b)).Candidates];
+        }
+        const unsigned sizes =
+            MayHoldSubset(bySize) ? StrikingSubsetSizes(readMasks(line), units.tally) : 0;
         for (int size = 2; size <= 4; ++size) {
             units.changes[size] &= ~(1u << (firstUnit + line));
             units.changes[size] |= ((sizes >> size) & 1u) << (firstUnit + line);
