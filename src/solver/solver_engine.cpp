@@ -459,16 +459,15 @@ void SolverEngine::ReduceBoxLines() {
     ReduceBoxLinesOf<Columns>();
 }
 
-// Which naked subsets change which units: bit u (rows 0..8, columns 9..17) of changes[k] is
+// Which naked subsets change which units: bit k of sizes[u] (rows 0..8, columns 9..17) is
 // set when k cells of unit u have the same k candidates and another cell holds some of them
 // but not all, that is when FindNakedSubsets(k) strikes a candidate there. Sizes above 4,
 // which the solve does not ask for, are not looked into: every unit is taken. A unit is
 // looked at again after a strike changed one of its cells.
 struct SolverEngine::UnitSubsets {
-    static constexpr std::uint32_t kAllUnits = (1u << 18) - 1;
-    std::array<std::uint32_t, 10> changes{0,         0,         0,         0,         0,
-                                          kAllUnits, kAllUnits, kAllUnits, kAllUnits, kAllUnits};
-    std::uint32_t stale = kAllUnits;
+    static constexpr std::uint16_t kAboveFour = 0xffe0;
+    std::array<std::uint16_t, 18> sizes{};
+    std::uint32_t stale = (1u << 18) - 1;
     std::array<std::uint8_t, 521> tally{};  // 0 between units
 };
 
@@ -556,18 +555,16 @@ void SolverEngine::FindNakedSubsetsOf(int k, UnitSubsets& units, int firstUnit) 
         for (int b = 0; b < 9; ++b) {
             bySize += kSubsetSizeTally[At(Lines::Cell(line, b)).Candidates];
         }
-        const unsigned sizes =
-            MayHoldSubset(bySize) ? StrikingSubsetSizes(readMasks(line), units.tally) : 0;
-        for (int size = 2; size <= 4; ++size) {
-            units.changes[size] &= ~(1u << (firstUnit + line));
-            units.changes[size] |= ((sizes >> size) & 1u) << (firstUnit + line);
-        }
+        units.sizes[firstUnit + line] = static_cast<std::uint16_t>(
+            UnitSubsets::kAboveFour |
+            (MayHoldSubset(bySize) ? StrikingSubsetSizes(readMasks(line), units.tally) : 0));
     }
     units.stale &= ~(0x1ffu << firstUnit);
     // A strike only changes cells of its own line, so the lines after it stay as looked at.
-    for (std::uint32_t lines = (units.changes[k] >> firstUnit) & 0x1ff; lines != 0;
-         lines &= lines - 1) {
-        const int line = std::countr_zero(lines);
+    for (int line = 0; line < 9; ++line) {
+        if (((units.sizes[firstUnit + line] >> k) & 1) == 0) {
+            continue;
+        }
         std::array<int, 9> masks = readMasks(line);
         // The places of the cells with exactly k candidates, kept up to date as candidates
         // are struck.
