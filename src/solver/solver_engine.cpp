@@ -462,12 +462,22 @@ void SolverEngine::ReduceBoxLines() {
 // Which naked subsets change which units: bit k of sizes[u] (rows 0..8, columns 9..17) is
 // set when k cells of unit u have the same k candidates and another cell holds some of them
 // but not all, that is when FindNakedSubsets(k) strikes a candidate there. Sizes above 4,
-// which the solve does not ask for, are not looked into: every unit is taken. A unit is
-// looked at again after a strike changed one of its cells.
+// which the solve does not ask for, are not looked into: every unit is taken.
+//
+// A unit is looked at again after a strike changed one of its cells, and in each round of
+// the solve, where it may have changed in the passes between. During a solve candidates are
+// only ever struck, so the sum of a unit's masks falls with every change: a unit whose sum
+// is the same as when it was last looked at is unchanged.
 struct SolverEngine::UnitSubsets {
     static constexpr std::uint16_t kAboveFour = 0xffe0;
+    static constexpr std::uint32_t kAllUnits = (1u << 18) - 1;
     std::array<std::uint16_t, 18> sizes{};
-    std::uint32_t stale = (1u << 18) - 1;
+    std::array<int, 18> sumOfMasks = [] {
+        std::array<int, 18> none;
+        none.fill(-1);  // no sum: never looked at
+        return none;
+    }();
+    std::uint32_t stale = kAllUnits;
     std::array<std::uint8_t, 521> tally{};  // 0 between units
 };
 
@@ -550,14 +560,20 @@ void SolverEngine::FindNakedSubsetsOf(int k, UnitSubsets& units, int firstUnit) 
     };
     for (std::uint32_t stale = (units.stale >> firstUnit) & 0x1ff; stale != 0; stale &= stale - 1) {
         const int line = std::countr_zero(stale);
-        int bySize = 0;
+        int bySize = 0, sum = 0;
 #pragma GCC unroll 9
         for (int b = 0; b < 9; ++b) {
-            bySize += kSubsetSizeTally[At(Lines::Cell(line, b)).Candidates];
+            const int m = At(Lines::Cell(line, b)).Candidates;
+            bySize += kSubsetSizeTally[m];
+            sum += m;
         }
-        units.sizes[firstUnit + line] = static_cast<std::uint16_t>(
-            UnitSubsets::kAboveFour |
-            (MayHoldSubset(bySize) ? StrikingSubsetSizes(readMasks(line), units.tally) : 0));
+        const int u = firstUnit + line;
+        if (sum != units.sumOfMasks[u]) {
+            units.sumOfMasks[u] = sum;
+            units.sizes[u] = static_cast<std::uint16_t>(
+                UnitSubsets::kAboveFour |
+                (MayHoldSubset(bySize) ? StrikingSubsetSizes(readMasks(line), units.tally) : 0));
+        }
     }
     units.stale &= ~(0x1ffu << firstUnit);
     // A strike only changes cells of its own line, so the lines after it stay as looked at.
@@ -613,6 +629,8 @@ void SolverEngine::FindNakedSubsetsOf(int k, UnitSubsets& units, int firstUnit) 
 
 SolveStatus SolverEngine::Solve() {
     bestCount_ = CountSolved();
+    // What the naked subsets learn of the units, kept from round to round.
+    UnitSubsets units;
     for (;;) {
         SolvePass();
         if (status_ == SolveStatus::Progress) {
@@ -621,8 +639,7 @@ SolveStatus SolverEngine::Solve() {
         if (status_ == SolveStatus::Stalled) {
             FindHiddenSingles();
             ReduceBoxLines();
-            // The three sizes share what they learn of the units that they leave unchanged.
-            UnitSubsets units;
+            units.stale = UnitSubsets::kAllUnits;
             FindNakedSubsets(2, units);
             FindNakedSubsets(3, units);
             FindNakedSubsets(4, units);
