@@ -72,11 +72,9 @@ constexpr Layout kLayout = MakeLayout();
 // Cell b (0..8) of a line: of a row from the left, of a column from the top.
 struct Rows {
     static constexpr int Cell(int row, int b) { return 9 * row + b; }
-    static constexpr int LineOf(int g) { return g / 9; }
 };
 struct Columns {
     static constexpr int Cell(int column, int b) { return column + 9 * b; }
-    static constexpr int LineOf(int g) { return g % 9; }
 };
 
 constexpr bool ValidCell(std::int16_t n) {
@@ -164,6 +162,8 @@ void RemoveCell(auto& cells, int i) {
 // The digits that any of the cells can take.
 int CandidatesOf(const CellTable& t, const std::array<Index, 8>& cells) {
     int any = 0;
+    // Loops of a fixed, short length are unrolled (here and below): the loop's own counting
+    // and jumps cost as much as its work.
 #pragma GCC unroll 8
     for (Index g : cells) {
         any |= t.AtIndex(g).Candidates;
@@ -179,7 +179,7 @@ struct SegmentDigits {
 };
 
 SegmentDigits SegmentOf(int a, int b, int c) {
-    // A solved cell has no candidates; it counts as one that can take every digit.
+    // A cell without candidates is passed over: it counts as one that can take every digit.
     const auto unlessSolved = [](int m) { return m | -static_cast<int>(m == 0); };
     return {unlessSolved(a) & unlessSolved(b) & unlessSolved(c), a | b | c};
 }
@@ -406,7 +406,8 @@ void SolverEngine::UpdateStatus() {
 }
 
 void SolverEngine::FindHiddenSingles() {
-    // Solved cells have no candidates, so the other cells of a row can all be taken.
+    // The candidates of a cell that no other cell of its row (column) can take. Solved cells
+    // have no candidates, so all eight other cells can be taken.
     ForEachCell(unsolved_, [this](int i) {
         const int g = kLayout.gridIndex[i];
         const int c = At(g).Candidates;
