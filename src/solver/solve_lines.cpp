@@ -40,17 +40,11 @@ std::string Describe(unsigned char c) {
 }  // namespace
 
 LineKind ParsePuzzleLine(std::string_view line, GridDigits& puzzle, std::string& problem) {
+    // A line of blanks is empty once its trailing blanks are gone.
     while (!line.empty() && IsBlank(line.back())) {
         line.remove_suffix(1);
     }
     if (line.empty() || line.front() == '#') {
-        return LineKind::Skipped;
-    }
-    bool onlyBlanks = true;
-    for (char c : line) {
-        onlyBlanks = onlyBlanks && IsBlank(c);
-    }
-    if (onlyBlanks) {
         return LineKind::Skipped;
     }
     if (line.size() != CellCount) {
