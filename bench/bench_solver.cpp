@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -37,12 +38,15 @@ int main(int argc, char** argv) {
         ++solved;
     }
 
-    // Best of five rounds, each running the whole file as often as fits in the round.
+    // Best of five rounds, each running the whole file as often as fits in the round. The
+    // processor time is the one to quote on a busy machine: it leaves out the time that other
+    // processes had the processor.
     using Clock = std::chrono::steady_clock;
-    double best = 1e300;
+    double bestWall = 1e300, bestProcessor = 1e300;
     for (int round = 0; round < 5; ++round) {
         std::size_t runs = 0;
         const auto start = Clock::now();
+        const std::clock_t startProcessor = std::clock();
         std::chrono::duration<double> elapsed{};
         do {
             out.clear();
@@ -50,9 +54,15 @@ int main(int argc, char** argv) {
             ++runs;
             elapsed = Clock::now() - start;
         } while (elapsed.count() < roundSeconds);
-        best = std::min(best, elapsed.count() * 1e6 / static_cast<double>(runs * summary.puzzles));
+        const double processor =
+            static_cast<double>(std::clock() - startProcessor) / CLOCKS_PER_SEC;
+        const double puzzles = static_cast<double>(runs * summary.puzzles);
+        bestWall = std::min(bestWall, elapsed.count() * 1e6 / puzzles);
+        bestProcessor = std::min(bestProcessor, processor * 1e6 / puzzles);
     }
-    std::printf("%zu puzzles (%zu Solved), best of 5 rounds: %.2f us per puzzle\n", summary.puzzles,
-                solved, best);
+    std::printf(
+        "%zu puzzles (%zu Solved), best of 5 rounds: %.2f us per puzzle of processor time, "
+        "%.2f us of wall-clock time\n",
+        summary.puzzles, solved, bestProcessor, bestWall);
     return 0;
 }

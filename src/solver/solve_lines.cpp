@@ -40,17 +40,11 @@ std::string Describe(unsigned char c) {
 }  // namespace
 
 LineKind ParsePuzzleLine(std::string_view line, GridDigits& puzzle, std::string& problem) {
+    // A line of blanks is empty once its trailing blanks are gone.
     while (!line.empty() && IsBlank(line.back())) {
         line.remove_suffix(1);
     }
     if (line.empty() || line.front() == '#') {
-        return LineKind::Skipped;
-    }
-    bool onlyBlanks = true;
-    for (char c : line) {
-        onlyBlanks = onlyBlanks && IsBlank(c);
-    }
-    if (onlyBlanks) {
         return LineKind::Skipped;
     }
     if (line.size() != CellCount) {
@@ -83,11 +77,11 @@ const char* OutcomeName(PuzzleOutcome outcome) {
 }
 
 PuzzleOutcome SolvePuzzle(SolverEngine& engine, const GridDigits& puzzle, GridDigits& grid) {
+    // Without a duplicate, entering leaves the candidates that a rebuild would give.
     if (!engine.EnterPuzzle(puzzle)) {
         grid = puzzle;
         return PuzzleOutcome::Invalid;
     }
-    engine.RebuildCandidates();
     const SolveStatus status = engine.Solve();
     grid = engine.Grid();
     return status == SolveStatus::Solved ? PuzzleOutcome::Solved : PuzzleOutcome::Failed;

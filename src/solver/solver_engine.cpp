@@ -6,7 +6,9 @@ namespace solver {
 
 namespace {
 
-// Cells are addressed here by index = cell number - 1.
+// Cells are addressed here by grid index g = 9 x row + column (rows and columns 0..8), the
+// order in which the table keeps them; the sweeps that go in cell-number order use index
+// i = cell number - 1.
 using Index = std::uint8_t;
 
 struct Layout {
@@ -14,44 +16,51 @@ struct Layout {
     // the other boxes (left to right), then the 6 cells of its column in the other boxes (top
     // to bottom).
     std::array<std::array<Index, 20>, CellCount> peers{};
-    std::array<Index, CellCount> row{};     // grid row 0..8
-    std::array<Index, CellCount> column{};  // grid column 0..8
-    std::array<Index, CellCount> box{};     // box 0..8 in reading order
-    // Cells of each grid row from left to right, and of each grid column from top to bottom.
-    std::array<std::array<Index, 9>, 9> rowCells{};
-    std::array<std::array<Index, 9>, 9> columnCells{};
-    std::array<Index, CellCount> gridIndex{};  // row-major position of each cell
+    // The other 8 cells of each cell's row, and of its column.
+    std::array<std::array<Index, 8>, CellCount> rowMates{};
+    std::array<std::array<Index, 8>, CellCount> columnMates{};
+    std::array<Index, CellCount> box{};        // box 0..8 in reading order
+    std::array<Index, CellCount> cellIndex{};  // cell number - 1
+    std::array<Index, CellCount> gridIndex{};  // by cell number - 1
 };
+
+constexpr int BoxOf(int g) {
+    return 3 * (g / 27) + g % 9 / 3;
+}
 
 constexpr Layout MakeLayout() {
     Layout l;
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            const auto i = static_cast<Index>(CellNumberAt(c + 1, r + 1) - 1);
-            l.rowCells[r][c] = i;
-            l.columnCells[c][r] = i;
-            l.row[i] = static_cast<Index>(r);
-            l.column[i] = static_cast<Index>(c);
-            l.box[i] = static_cast<Index>(i / 9);
-            l.gridIndex[i] = static_cast<Index>(9 * r + c);
-        }
+    for (int g = 0; g < CellCount; ++g) {
+        const int i = CellNumberAtGridIndex(g) - 1;
+        l.box[g] = static_cast<Index>(BoxOf(g));
+        l.cellIndex[g] = static_cast<Index>(i);
+        l.gridIndex[i] = static_cast<Index>(g);
     }
-    for (int i = 0; i < CellCount; ++i) {
+    for (int g = 0; g < CellCount; ++g) {
+        const int row = g / 9, column = g % 9;
         int k = 0;
-        const int first = 9 * l.box[i];
-        for (int j = first; j < first + 9; ++j) {
-            if (j != i) {
-                l.peers[i][k++] = static_cast<Index>(j);
+        for (int i = 9 * BoxOf(g); i < 9 * BoxOf(g) + 9; ++i) {
+            if (l.gridIndex[i] != g) {
+                l.peers[g][k++] = l.gridIndex[i];
             }
         }
-        for (Index j : l.rowCells[l.row[i]]) {
-            if (l.box[j] != l.box[i]) {
-                l.peers[i][k++] = j;
+        for (int c = 0; c < 9; ++c) {
+            if (c / 3 != column / 3) {
+                l.peers[g][k++] = static_cast<Index>(9 * row + c);
             }
         }
-        for (Index j : l.columnCells[l.column[i]]) {
-            if (l.box[j] != l.box[i]) {
-                l.peers[i][k++] = j;
+        for (int r = 0; r < 9; ++r) {
+            if (r / 3 != row / 3) {
+                l.peers[g][k++] = static_cast<Index>(9 * r + column);
+            }
+        }
+        int inRow = 0, inColumn = 0;
+        for (int b = 0; b < 9; ++b) {
+            if (b != column) {
+                l.rowMates[g][inRow++] = static_cast<Index>(9 * row + b);
+            }
+            if (b != row) {
+                l.columnMates[g][inColumn++] = static_cast<Index>(9 * b + column);
             }
         }
     }
@@ -60,6 +69,14 @@ constexpr Layout MakeLayout() {
 
 constexpr Layout kLayout = MakeLayout();
 
+// Cell b (0..8) of a line: of a row from the left, of a column from the top.
+struct Rows {
+    static constexpr int Cell(int row, int b) { return 9 * row + b; }
+};
+struct Columns {
+    static constexpr int Cell(int column, int b) { return column + 9 * b; }
+};
+
 constexpr bool ValidCell(std::int16_t n) {
     return n >= 1 && n <= CellCount;
 }
@@ -67,9 +84,18 @@ constexpr bool ValidDigit(int digit) {
     return digit >= 1 && digit <= 9;
 }
 
-constexpr std::int16_t Bit(int digit) {
-    return static_cast<std::int16_t>(1 << (digit - 1));
+constexpr int Bit(int digit) {
+    return 1 << (digit - 1);
 }
+
+// The bit of each digit 1..9 of a puzzle, and 0 for every other byte (an empty cell).
+constexpr std::array<std::int16_t, 256> kGivenBit = [] {
+    std::array<std::int16_t, 256> bits{};
+    for (int digit = 1; digit <= 9; ++digit) {
+        bits[digit] = static_cast<std::int16_t>(Bit(digit));
+    }
+    return bits;
+}();
 
 // Candidates per 9-bit mask; a table, as a popcount instruction cannot be assumed.
 constexpr std::array<std::uint8_t, 512> MakeCandidateCounts() {
@@ -82,41 +108,80 @@ constexpr std::array<std::uint8_t, 512> MakeCandidateCounts() {
 
 constexpr std::array<std::uint8_t, 512> kCandidateCounts = MakeCandidateCounts();
 
-int CandidateCount(std::int16_t mask) {
+int CandidateCount(int mask) {
     return kCandidateCounts[mask & AllCandidates];
 }
 
 // Digit of the lowest candidate bit of a mask that has one.
-int LowestDigit(std::int16_t mask) {
-    return std::countr_zero(static_cast<std::uint16_t>(mask)) + 1;
+int LowestDigit(int mask) {
+    return std::countr_zero(static_cast<unsigned>(mask)) + 1;
 }
 
-// Clears the given bits unless the cell has no candidates (or a negative mask).
-void Strike(CellEntry& e, std::int16_t bits) {
-    if (e.Candidates >= 1) {
-        e.Candidates = static_cast<std::int16_t>(e.Candidates & ~bits);
-    }
+// Clears the given bits. Masks are never negative, so a cell without candidates keeps none.
+void Strike(CellEntry& e, int bits) {
+    e.Candidates = static_cast<std::int16_t>(e.Candidates & ~bits);
 }
 
 // For every cell, the bits of the digits that stand in its row, column and box; a cell's
 // own digit is included.
 std::array<std::int16_t, CellCount> DigitsSeen(const CellTable& t) {
     std::array<int, 9> rows{}, columns{}, boxes{};
-    for (int i = 0; i < CellCount; ++i) {
-        const int v = t[static_cast<std::int16_t>(i + 1)].Value;
+    for (int g = 0; g < CellCount; ++g) {
+        const int v = t.AtIndex(g).Value;
         if (v != 0) {
-            const int bit = 1 << (v - 1);
-            rows[kLayout.row[i]] |= bit;
-            columns[kLayout.column[i]] |= bit;
-            boxes[kLayout.box[i]] |= bit;
+            rows[g / 9] |= Bit(v);
+            columns[g % 9] |= Bit(v);
+            boxes[kLayout.box[g]] |= Bit(v);
         }
     }
     std::array<std::int16_t, CellCount> seen{};
-    for (int i = 0; i < CellCount; ++i) {
-        seen[i] = static_cast<std::int16_t>(rows[kLayout.row[i]] | columns[kLayout.column[i]] |
-                                            boxes[kLayout.box[i]]);
+    for (int g = 0; g < CellCount; ++g) {
+        seen[g] = static_cast<std::int16_t>(rows[g / 9] | columns[g % 9] | boxes[kLayout.box[g]]);
     }
     return seen;
+}
+
+// Calls visit(index) for each cell of the set in ascending order, as the set was at the call.
+void ForEachCell(const auto& cells, auto visit) {
+    for (std::uint64_t bits = cells.low; bits != 0; bits &= bits - 1) {
+        visit(std::countr_zero(bits));
+    }
+    for (std::uint64_t bits = cells.high; bits != 0; bits &= bits - 1) {
+        visit(64 + std::countr_zero(bits));
+    }
+}
+
+void AddCell(auto& cells, int i) {
+    (i < 64 ? cells.low : cells.high) |= std::uint64_t{1} << (i & 63);
+}
+
+void RemoveCell(auto& cells, int i) {
+    (i < 64 ? cells.low : cells.high) &= ~(std::uint64_t{1} << (i & 63));
+}
+
+// The digits that any of the cells can take.
+int CandidatesOf(const CellTable& t, const std::array<Index, 8>& cells) {
+    int any = 0;
+    // Loops of a fixed, short length are unrolled (here and below): the loop's own counting
+    // and jumps cost as much as its work.
+#pragma GCC unroll 8
+    for (Index g : cells) {
+        any |= t.AtIndex(g).Candidates;
+    }
+    return any;
+}
+
+// The digits that every unsolved cell of a segment can take (-1 when none is unsolved), and
+// the digits that any of its cells can take.
+struct SegmentDigits {
+    int common;
+    int any;
+};
+
+SegmentDigits SegmentOf(int a, int b, int c) {
+    // A cell without candidates is passed over: it counts as one that can take every digit.
+    const auto unlessSolved = [](int m) { return m | -static_cast<int>(m == 0); };
+    return {unlessSolved(a) & unlessSolved(b) & unlessSolved(c), a | b | c};
 }
 
 }  // namespace
@@ -152,11 +217,12 @@ SolverEngine::SolverEngine() {
 }
 
 void SolverEngine::Clear() {
-    for (int i = 0; i < CellCount; ++i) {
-        At(i).Value = 0;
-        At(i).Candidates = AllCandidates;
+    for (int g = 0; g < CellCount; ++g) {
+        At(g).Value = 0;
+        At(g).Candidates = AllCandidates;
     }
     solvedCount_ = 0;
+    unsolved_ = {~std::uint64_t{0}, (std::uint64_t{1} << (CellCount - 64)) - 1};
     status_ = SolveStatus::Progress;
     bestCount_ = 0;
     peerDigitsStruck_ = true;
@@ -164,51 +230,65 @@ void SolverEngine::Clear() {
 
 void SolverEngine::RebuildCandidates() {
     const auto seen = DigitsSeen(table_);
-    for (int i = 0; i < CellCount; ++i) {
-        CellEntry& e = At(i);
+    for (int g = 0; g < CellCount; ++g) {
+        CellEntry& e = At(g);
         e.Candidates =
-            e.Value != 0 ? std::int16_t{0} : static_cast<std::int16_t>(AllCandidates & ~seen[i]);
+            e.Value != 0 ? std::int16_t{0} : static_cast<std::int16_t>(AllCandidates & ~seen[g]);
     }
     peerDigitsStruck_ = true;
 }
 
 bool SolverEngine::EnterPuzzle(const GridDigits& puzzle) {
-    // Each digit is checked against the digits of the cells before it, gathered per row,
-    // column and box. Without a duplicate the result is the table that placing them one by
-    // one would give: the digits, and every empty cell's candidates less its peers' digits.
+    // The digits of each row, column and box, and those that repeat there. The loops take
+    // every cell alike, a given one or not, as a branch on that would often go the wrong way.
     std::array<int, 9> rows{}, columns{}, boxes{};
-    bool clean = true;
-    for (int i = 0; i < CellCount && clean; ++i) {
-        const int digit = puzzle[kLayout.gridIndex[i]];
-        if (ValidDigit(digit)) {
-            const int bit = Bit(digit);
-            int& row = rows[kLayout.row[i]];
-            int& column = columns[kLayout.column[i]];
-            int& box = boxes[kLayout.box[i]];
-            clean = ((row | column | box) & bit) == 0;
-            row |= bit;
-            column |= bit;
+    int repeated = 0;
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            const int g = 9 * r + c;
+            const int bit = kGivenBit[puzzle[g]];
+            int& box = boxes[kLayout.box[g]];
+            repeated |= (rows[r] | columns[c] | box) & bit;
+            rows[r] |= bit;
+            columns[c] |= bit;
             box |= bit;
         }
     }
-    if (clean) {
-        Clear();
-        for (int i = 0; i < CellCount; ++i) {
-            const int digit = puzzle[kLayout.gridIndex[i]];
-            CellEntry& e = At(i);
-            const bool given = ValidDigit(digit);
-            e.Value = static_cast<std::uint8_t>(given ? digit : 0);
-            e.Candidates =
-                given ? std::int16_t{0}
-                      : static_cast<std::int16_t>(AllCandidates & ~(rows[kLayout.row[i]] |
-                                                                    columns[kLayout.column[i]] |
-                                                                    boxes[kLayout.box[i]]));
-            solvedCount_ += given;
+    if (repeated == 0) {
+        // The table that placing the digits one by one would give: the digits, and every
+        // empty cell's candidates less its peers' digits. The counts are kept in locals, as
+        // the compiler must assume that a store of a digit may change any member.
+        int solved = 0;
+        for (int r = 0; r < 9; ++r) {
+            for (int c = 0; c < 9; ++c) {
+                const int g = 9 * r + c;
+                const int given = -static_cast<int>(kGivenBit[puzzle[g]] != 0);  // 0 or all bits
+                CellEntry& e = At(g);
+                e.Value = static_cast<std::uint8_t>(puzzle[g] & given);
+                e.Candidates = static_cast<std::int16_t>(
+                    ~given & AllCandidates & ~(rows[r] | columns[c] | boxes[kLayout.box[g]]));
+                solved -= given;
+            }
         }
+        const auto empty = [&](int i) {
+            return std::uint64_t{kGivenBit[puzzle[kLayout.gridIndex[i]]] == 0};
+        };
+        CellSet unsolved;
+        for (int i = 0; i < 64; ++i) {
+            unsolved.low |= empty(i) << i;
+        }
+        for (int i = 64; i < CellCount; ++i) {
+            unsolved.high |= empty(i) << (i - 64);
+        }
+        solvedCount_ = solved;
+        unsolved_ = unsolved;
+        status_ = SolveStatus::Progress;
+        bestCount_ = 0;
+        peerDigitsStruck_ = true;
         return true;
     }
-    // As typed into the window, where a duplicate digit is refused and its cell emptied.
     Clear();
+    // As typed into the window, where a duplicate digit is refused and its cell emptied.
     for (std::int16_t n = 1; n <= CellCount; ++n) {
         const int digit = puzzle[kLayout.gridIndex[n - 1]];
         if (!ValidDigit(digit)) {
@@ -225,8 +305,8 @@ bool SolverEngine::EnterPuzzle(const GridDigits& puzzle) {
 
 GridDigits SolverEngine::Grid() const {
     GridDigits grid{};
-    for (int i = 0; i < CellCount; ++i) {
-        grid[kLayout.gridIndex[i]] = At(i).Value;
+    for (int g = 0; g < CellCount; ++g) {
+        grid[g] = At(g).Value;
     }
     return grid;
 }
@@ -235,31 +315,36 @@ void SolverEngine::ResetCell(std::int16_t n) {
     if (!ValidCell(n)) {
         return;
     }
-    solvedCount_ -= table_[n].Value != 0;
-    table_[n].Value = 0;
-    table_[n].Candidates = AllCandidates;
+    CellEntry& cell = At(kLayout.gridIndex[n - 1]);
+    solvedCount_ -= cell.Value != 0;
+    cell.Value = 0;
+    cell.Candidates = AllCandidates;
+    AddCell(unsolved_, n - 1);
     peerDigitsStruck_ = false;
 }
 
 void SolverEngine::PlaceDigit(std::int16_t n, int digit) {
-    if (!ValidCell(n) || !ValidDigit(digit)) {
-        return;
+    if (ValidCell(n) && ValidDigit(digit)) {
+        Place(kLayout.gridIndex[n - 1], digit);
     }
-    CellEntry& cell = table_[n];
+}
+
+void SolverEngine::Place(int g, int digit) {
+    CellEntry& cell = At(g);
     solvedCount_ += cell.Value == 0;
     cell.Value = static_cast<std::uint8_t>(digit);
     cell.Candidates = 0;
-    const std::int16_t bit = Bit(digit);
-    for (Index p : kLayout.peers[n - 1]) {
-        Strike(At(p), bit);
+    RemoveCell(unsolved_, kLayout.cellIndex[g]);
+#pragma GCC unroll 20
+    for (Index p : kLayout.peers[g]) {
+        Strike(At(p), Bit(digit));
     }
 }
 
 void SolverEngine::RemoveCandidate(std::int16_t n, int digit) {
-    if (!ValidCell(n) || !ValidDigit(digit)) {
-        return;
+    if (ValidCell(n) && ValidDigit(digit)) {
+        Strike(At(kLayout.gridIndex[n - 1]), Bit(digit));
     }
-    Strike(table_[n], Bit(digit));
 }
 
 std::uint8_t SolverEngine::CountSolved() const {
@@ -270,7 +355,7 @@ bool SolverEngine::IsDuplicate(std::int16_t n, int digit) const {
     if (!ValidCell(n) || !ValidDigit(digit)) {
         return false;
     }
-    for (Index p : kLayout.peers[n - 1]) {
+    for (Index p : kLayout.peers[kLayout.gridIndex[n - 1]]) {
         if (At(p).Value == digit) {
             return true;
         }
@@ -284,25 +369,23 @@ void SolverEngine::SolvePass() {
     // there is nothing to strike unless a cell was reset since the last sweep.
     if (!peerDigitsStruck_) {
         const auto seen = DigitsSeen(table_);
-        for (int i = 0; i < CellCount; ++i) {
-            CellEntry& e = At(i);
-            if (e.Value == 0) {
-                Strike(e, seen[i]);
-            }
-        }
+        ForEachCell(unsolved_, [&](int i) {
+            const int g = kLayout.gridIndex[i];
+            Strike(At(g), seen[g]);
+        });
         peerDigitsStruck_ = true;
     }
     // Naked singles and contradictions, in cell-number order; each placement is seen at once
-    // by the cells after it.
-    for (std::int16_t n = 1; n <= CellCount; ++n) {
-        const CellEntry& e = table_[n];
-        const int count = CandidateCount(e.Candidates);
-        if (count == 0 && e.Value == 0) {
+    // by the cells after it. Solved cells have no candidates and are passed over.
+    ForEachCell(unsolved_, [this](int i) {
+        const int g = kLayout.gridIndex[i];
+        const int c = At(g).Candidates;
+        if (c == 0) {
             status_ = SolveStatus::Failed;
-        } else if (count == 1) {
-            PlaceDigit(n, LowestDigit(static_cast<std::int16_t>(e.Candidates & AllCandidates)));
+        } else if ((c & (c - 1)) == 0) {
+            Place(g, LowestDigit(c));
         }
-    }
+    });
     UpdateStatus();
 }
 
@@ -323,140 +406,232 @@ void SolverEngine::UpdateStatus() {
 }
 
 void SolverEngine::FindHiddenSingles() {
-    // The candidates that two or more cells of a row (column) share. The candidates of a cell
-    // that no other cell of its row has are its candidates less the row's shared ones; solved
-    // cells have no candidates, so they need not be told apart. A placement changes cells in
-    // every row and column, so each line is gathered afresh when next asked for after one.
-    std::array<int, 9> sharedInRow{}, sharedInColumn{};
-    unsigned staleRows = 0x1ff, staleColumns = 0x1ff;
-    const auto shared = [this](int line, const std::array<std::array<Index, 9>, 9>& lines,
-                               std::array<int, 9>& known, unsigned& stale) {
-        if ((stale >> line) & 1) {
-            int once = 0, twice = 0;
-            for (Index i : lines[line]) {
-                const int c = At(i).Candidates;
-                twice |= once & c;
-                once |= c;
+    // The candidates of a cell that no other cell of its row (column) can take. Solved cells
+    // have no candidates, so all eight other cells can be taken.
+    ForEachCell(unsolved_, [this](int i) {
+        const int g = kLayout.gridIndex[i];
+        const int c = At(g).Candidates;
+        int single = c & ~CandidatesOf(table_, kLayout.rowMates[g]);
+        if (!HoldsSingleCandidate(static_cast<std::int16_t>(single))) {
+            single = c & ~CandidatesOf(table_, kLayout.columnMates[g]);
+        }
+        if (HoldsSingleCandidate(static_cast<std::int16_t>(single))) {
+            Place(g, LowestDigit(single));
+        }
+    });
+}
+
+template <typename Lines>
+void SolverEngine::ReduceBoxLinesOf() {
+    // A segment is the three cells b = 3s..3s+2 of a line.
+    for (int line = 0; line < 9; ++line) {
+        // Striking only touches the other lines of the box, so the line's segments can be
+        // summed up first.
+        const auto candidates = [&](int b) { return At(Lines::Cell(line, b)).Candidates; };
+        const std::array<SegmentDigits, 3> segments{
+            SegmentOf(candidates(0), candidates(1), candidates(2)),
+            SegmentOf(candidates(3), candidates(4), candidates(5)),
+            SegmentOf(candidates(6), candidates(7), candidates(8))};
+        const std::array<int, 3> outside{segments[1].any | segments[2].any,
+                                         segments[0].any | segments[2].any,
+                                         segments[0].any | segments[1].any};
+        for (int segment = 0; segment < 3; ++segment) {
+            // Common to the segment and in no cell of the line outside the box.
+            const int m = segments[segment].common & ~outside[segment];
+            if (!HoldsSingleCandidate(static_cast<std::int16_t>(m))) {
+                continue;
             }
-            known[line] = twice;
-            stale &= ~(1u << line);
-        }
-        return known[line];
-    };
-    for (int i = 0; i < CellCount; ++i) {
-        const CellEntry& e = At(i);
-        if (e.Value != 0) {
-            continue;
-        }
-        const auto n = static_cast<std::int16_t>(i + 1);
-        auto single = static_cast<std::int16_t>(
-            e.Candidates & ~shared(kLayout.row[i], kLayout.rowCells, sharedInRow, staleRows));
-        if (!HoldsSingleCandidate(single)) {
-            single = static_cast<std::int16_t>(
-                e.Candidates &
-                ~shared(kLayout.column[i], kLayout.columnCells, sharedInColumn, staleColumns));
-        }
-        if (HoldsSingleCandidate(single)) {
-            PlaceDigit(n, LowestDigit(single));
-            staleRows = staleColumns = 0x1ff;
+            // The digit belongs to this segment: strike it from the rest of the box.
+            const int firstLine = 3 * (line / 3);
+            for (int other = firstLine; other < firstLine + 3; ++other) {
+                if (other == line) {
+                    continue;
+                }
+                for (int b = 3 * segment; b < 3 * segment + 3; ++b) {
+                    Strike(At(Lines::Cell(other, b)), m);
+                }
+            }
         }
     }
 }
 
 void SolverEngine::ReduceBoxLines() {
-    // lines[a][b] is cell b of line a; for rows a is the grid row and b the column, for
-    // columns the other way round. A segment is three cells b = 3s..3s+2 of one line.
-    const auto reduce = [this](const std::array<std::array<Index, 9>, 9>& lines) {
-        for (int line = 0; line < 9; ++line) {
-            // Striking only touches the other lines of the box, so the line's segments can be
-            // summed up first: the digits that every unsolved cell of a segment can take (-1
-            // while no cell counted), and the digits that any of its cells can take.
-            std::array<std::int16_t, 3> common{-1, -1, -1};
-            std::array<int, 3> any{};
-            for (int b = 0; b < 9; ++b) {
-                const std::int16_t c = At(lines[line][b]).Candidates;
-                if (c > 0) {
-                    common[b / 3] = static_cast<std::int16_t>(common[b / 3] & c);
-                }
-                any[b / 3] |= c;
-            }
-            for (int segment = 0; segment < 3; ++segment) {
-                const int first = 3 * segment;
-                // Common to the segment and in no cell of the line outside the box.
-                const auto m = static_cast<std::int16_t>(
-                    common[segment] & ~(any[(segment + 1) % 3] | any[(segment + 2) % 3]));
-                if (!HoldsSingleCandidate(m)) {
-                    continue;
-                }
-                // The digit belongs to this segment: strike it from the rest of the box.
-                const int firstLine = 3 * (line / 3);
-                for (int other = firstLine; other < firstLine + 3; ++other) {
-                    if (other == line) {
-                        continue;
-                    }
-                    for (int b = first; b < first + 3; ++b) {
-                        Strike(At(lines[other][b]), m);
-                    }
-                }
-            }
-        }
-    };
-    reduce(kLayout.rowCells);
-    reduce(kLayout.columnCells);
+    ReduceBoxLinesOf<Rows>();
+    ReduceBoxLinesOf<Columns>();
 }
 
+// Which naked subsets change which units: bit k of sizes[u] (rows 0..8, columns 9..17) is
+// set when k cells of unit u have the same k candidates and another cell holds some of them
+// but not all, that is when FindNakedSubsets(k) strikes a candidate there. Sizes above 4,
+// which the solve does not ask for, are not looked into: every unit is taken.
+//
+// A unit is looked at again after a strike changed one of its cells, and in each round of
+// the solve, where it may have changed in the passes between. During a solve candidates are
+// only ever struck, so the sum of a unit's masks falls with every change: a unit whose sum
+// is the same as when it was last looked at is unchanged.
+struct SolverEngine::UnitSubsets {
+    static constexpr std::uint16_t kAboveFour = 0xffe0;
+    static constexpr std::uint32_t kAllUnits = (1u << 18) - 1;
+    std::array<std::uint16_t, 18> sizes{};
+    std::array<int, 18> sumOfMasks = [] {
+        std::array<int, 18> none;
+        none.fill(-1);  // no sum: never looked at
+        return none;
+    }();
+    std::uint32_t stale = kAllUnits;
+    std::array<std::uint8_t, 521> tally{};  // 0 between units
+};
+
+namespace {
+
+// For each mask: 1, 16 or 256 if it has 2, 3 or 4 candidates, so that the sum over the cells
+// of a unit counts the cells of each of these sizes in bits 0..3, 4..7 and 8..11.
+constexpr std::array<std::uint16_t, 512> kSubsetSizeTally = [] {
+    std::array<std::uint16_t, 512> tally{};
+    for (int mask = 0; mask < 512; ++mask) {
+        const int k = std::popcount(static_cast<unsigned>(mask));
+        tally[mask] = static_cast<std::uint16_t>(k >= 2 && k <= 4 ? 1 << (4 * (k - 2)) : 0);
+    }
+    return tally;
+}();
+
+// True when a unit with these cells of 2, 3 and 4 candidates (counted as kSubsetSizeTally
+// does) may hold a naked subset: one of k cells needs k cells of k candidates.
+bool MayHoldSubset(int bySize) {
+    return (bySize & 0xf) >= 2 || ((bySize >> 4) & 0xf) >= 3 || (bySize >> 8) >= 4;
+}
+
+// The sizes 2..4 of the naked subsets that strike a candidate in a unit with these masks. It
+// looks at every cell alike, as a branch on each would often go the wrong way.
+unsigned StrikingSubsetSizes(const std::array<int, 9>& masks,
+                             std::array<std::uint8_t, 521>& tally) {
+    // How many cells have each mask of 2..4 candidates. Any other cell is tallied on its own
+    // (from 512 on), so that the many solved cells do not wait on each other.
+    std::array<int, 9> slots;
+    for (int b = 0; b < 9; ++b) {
+        slots[b] = kSubsetSizeTally[masks[b]] != 0 ? masks[b] : 512 + b;
+        ++tally[slots[b]];
+    }
+    // The cells of the subsets: k cells with the same k candidates. A cell of 2..k candidates
+    // that holds all k digits of a subset has exactly its candidates, so the cells that
+    // match a subset are those with the same mask.
+    unsigned members = 0;
+    for (int b = 0; b < 9; ++b) {
+        members |= static_cast<unsigned>(tally[slots[b]] == CandidateCount(masks[b])) << b;
+    }
+    for (int slot : slots) {
+        tally[slot] = 0;
+    }
+    // A subset strikes when another cell holds some of its digits but not all.
+    unsigned sizes = 0;
+    for (; members != 0; members &= members - 1) {
+        const int m = masks[std::countr_zero(members)];
+        int partly = 0;
+        for (int c : masks) {
+            partly |= ((c & m) != 0) & ((c & m) != m);
+        }
+        sizes |= static_cast<unsigned>(partly) << CandidateCount(m);
+    }
+    return sizes;
+}
+
+}  // namespace
+
 void SolverEngine::FindNakedSubsets(int k) {
-    const auto reduce = [this, k](const std::array<Index, 9>& unit) {
-        // The unit's masks, and the places (bits 0..8) of those with exactly k candidates,
-        // kept up to date as candidates are struck.
-        std::array<std::int16_t, 9> masks;
+    UnitSubsets units;
+    FindNakedSubsets(k, units);
+}
+
+void SolverEngine::FindNakedSubsets(int k, UnitSubsets& units) {
+    if (k >= 1 && k <= 9) {  // else no cell has k candidates
+        FindNakedSubsetsOf<Rows>(k, units, 0);
+        FindNakedSubsetsOf<Columns>(k, units, 9);
+    }
+}
+
+template <typename Lines>
+void SolverEngine::FindNakedSubsetsOf(int k, UnitSubsets& units, int firstUnit) {
+    const auto readMasks = [this](int line) {
+        std::array<int, 9> masks;
+#pragma GCC unroll 9
+        for (int b = 0; b < 9; ++b) {
+            masks[b] = At(Lines::Cell(line, b)).Candidates;
+        }
+        return masks;
+    };
+    for (std::uint32_t stale = (units.stale >> firstUnit) & 0x1ff; stale != 0; stale &= stale - 1) {
+        const int line = std::countr_zero(stale);
+        int bySize = 0, sum = 0;
+#pragma GCC unroll 9
+        for (int b = 0; b < 9; ++b) {
+            const int m = At(Lines::Cell(line, b)).Candidates;
+            bySize += kSubsetSizeTally[m];
+            sum += m;
+        }
+        const int u = firstUnit + line;
+        if (sum != units.sumOfMasks[u]) {
+            units.sumOfMasks[u] = sum;
+            units.sizes[u] = static_cast<std::uint16_t>(
+                UnitSubsets::kAboveFour |
+                (MayHoldSubset(bySize) ? StrikingSubsetSizes(readMasks(line), units.tally) : 0));
+        }
+    }
+    units.stale &= ~(0x1ffu << firstUnit);
+    // A strike only changes cells of its own line, so the lines after it stay as looked at.
+    for (int line = 0; line < 9; ++line) {
+        if (((units.sizes[firstUnit + line] >> k) & 1) == 0) {
+            continue;
+        }
+        std::array<int, 9> masks = readMasks(line);
+        // The places of the cells with exactly k candidates, kept up to date as candidates
+        // are struck.
         unsigned ofSizeK = 0;
         for (int b = 0; b < 9; ++b) {
-            masks[b] = At(unit[b]).Candidates;
             ofSizeK |= static_cast<unsigned>(CandidateCount(masks[b]) == k) << b;
         }
-        if (CandidateCount(static_cast<std::int16_t>(ofSizeK)) < k) {
-            return;  // a subset needs k cells of k candidates
-        }
+        unsigned struck = 0;
+        // A strike may bring a later cell down to k candidates, so the places are read afresh
+        // for each cell.
         for (int a = 0; a < 9; ++a) {
             if (((ofSizeK >> a) & 1) == 0) {
                 continue;
             }
-            const std::int16_t m = masks[a];
-            // A cell of 2..k candidates that holds all k digits of m has exactly the
-            // candidates of m, so only the cells of size k can match.
-            int count = 1;
-            if (k >= 2) {
-                for (unsigned rest = ofSizeK & ~(1u << a); rest != 0; rest &= rest - 1) {
-                    count += masks[std::countr_zero(rest)] == m;
-                }
+            const int m = masks[a];
+            int count = 0;
+            for (unsigned same = ofSizeK; same != 0; same &= same - 1) {
+                count += masks[std::countr_zero(same)] == m;
             }
             if (count != k) {
                 continue;
             }
-            // Striking the digits one by one clears every bit of m among bits 0..8.
-            const auto digits = static_cast<std::int16_t>(m & AllCandidates);
+            // Every other cell that holds some of the digits, but not all, loses them.
             for (int c = 0; c < 9; ++c) {
-                if (c != a && CandidateCount(masks[c]) >= 1 && (masks[c] & m) != m) {
-                    CellEntry& e = At(unit[c]);
-                    Strike(e, digits);
+                const int shared = masks[c] & m;
+                if (shared != 0 && shared != m) {
+                    CellEntry& e = At(Lines::Cell(line, c));
+                    Strike(e, m);
                     masks[c] = e.Candidates;
                     ofSizeK = (ofSizeK & ~(1u << c)) |
                               (static_cast<unsigned>(CandidateCount(masks[c]) == k) << c);
+                    struck |= 1u << c;
                 }
             }
         }
-    };
-    for (const auto& row : kLayout.rowCells) {
-        reduce(row);
-    }
-    for (const auto& column : kLayout.columnCells) {
-        reduce(column);
+        if (struck != 0) {
+            // The line's own cells changed, and with each of them the line that crosses it.
+            const int crossing = 9 - firstUnit;
+            units.stale |= 1u << (firstUnit + line);
+            for (; struck != 0; struck &= struck - 1) {
+                units.stale |= 1u << (crossing + std::countr_zero(struck));
+            }
+        }
     }
 }
 
 SolveStatus SolverEngine::Solve() {
     bestCount_ = CountSolved();
+    // What the naked subsets learn of the units, kept from round to round.
+    UnitSubsets units;
     for (;;) {
         SolvePass();
         if (status_ == SolveStatus::Progress) {
@@ -465,9 +640,10 @@ SolveStatus SolverEngine::Solve() {
         if (status_ == SolveStatus::Stalled) {
             FindHiddenSingles();
             ReduceBoxLines();
-            FindNakedSubsets(2);
-            FindNakedSubsets(3);
-            FindNakedSubsets(4);
+            units.stale = UnitSubsets::kAllUnits;
+            FindNakedSubsets(2, units);
+            FindNakedSubsets(3, units);
+            FindNakedSubsets(4, units);
         }
         if (status_ == SolveStatus::Solved || status_ == SolveStatus::Failed) {
             break;

@@ -114,20 +114,23 @@ constexpr bool HoldsSingleCandidate(std::int16_t mask) {
     return mask > 0 && (mask & (mask - 1)) == 0;
 }
 
-// The 81 entries, addressed by position or by cell number.
+// The 81 entries, addressed by position or by cell number, and kept row by row so that the
+// cells of a row or column lie at fixed distances.
 class CellTable {
   public:
     CellTable();
 
-    CellEntry& operator()(CellPos p) { return entries_[CellNumberAt(p) - 1]; }
-    const CellEntry& operator()(CellPos p) const { return entries_[CellNumberAt(p) - 1]; }
-    CellEntry& operator[](std::int16_t n) { return entries_[n - 1]; }
-    const CellEntry& operator[](std::int16_t n) const { return entries_[n - 1]; }
-    // By index 0..80, that is cell number - 1.
-    CellEntry& AtIndex(int i) { return entries_[i]; }
-    const CellEntry& AtIndex(int i) const { return entries_[i]; }
+    CellEntry& operator()(CellPos p) { return entries_[IndexOf(p)]; }
+    const CellEntry& operator()(CellPos p) const { return entries_[IndexOf(p)]; }
+    CellEntry& operator[](std::int16_t n) { return entries_[GridIndex(n)]; }
+    const CellEntry& operator[](std::int16_t n) const { return entries_[GridIndex(n)]; }
+    // By grid index 0..80 (row by row from the top, each row from the left).
+    CellEntry& AtIndex(int g) { return entries_[g]; }
+    const CellEntry& AtIndex(int g) const { return entries_[g]; }
 
   private:
+    static constexpr int IndexOf(CellPos p) { return 9 * (GridRow(p) - 1) + GridColumn(p) - 1; }
+
     std::array<CellEntry, CellCount> entries_{};
 };
 
@@ -197,13 +200,31 @@ class SolverEngine {
     SolveStatus Solve();
 
   private:
-    CellEntry& At(int index) { return table_.AtIndex(index); }
-    const CellEntry& At(int index) const { return table_.AtIndex(index); }
+    // Cells by index 0..80 (cell number - 1), one bit each.
+    struct CellSet {
+        std::uint64_t low = 0;   // cells 0..63
+        std::uint64_t high = 0;  // cells 64..80
+    };
+    struct UnitSubsets;
 
+    // By grid index 0..80.
+    CellEntry& At(int g) { return table_.AtIndex(g); }
+    const CellEntry& At(int g) const { return table_.AtIndex(g); }
+    // PlaceDigit for a valid grid index and digit.
+    void Place(int g, int digit);
+    template <typename Lines>
+    void ReduceBoxLinesOf();
+    void FindNakedSubsets(int k, UnitSubsets& units);
+    template <typename Lines>
+    void FindNakedSubsetsOf(int k, UnitSubsets& units, int firstUnit);
+
+    // Candidate masks stay within 0..511: a mask is only ever set to 0 or 511 or has bits
+    // cleared, so striking a digit from a cell without candidates changes nothing either.
     CellTable table_;
     SolveStatus status_ = SolveStatus::Progress;
     std::uint8_t bestCount_ = 0;
     int solvedCount_ = 0;  // cells with a value
+    CellSet unsolved_;     // cells without a value
     // True while no unsolved cell has a candidate that a peer holds as its digit: placing a
     // digit and striking candidates keep it so, resetting a cell may not.
     bool peerDigitsStruck_ = true;

@@ -1,4 +1,5 @@
-// Checks the solver against qqwing's solutions of the kept corpus (tests/data/solver).
+// Checks the solver against qqwing's solutions of the kept corpus, and against the answers
+// that it gave before it was made faster (tests/data/solver).
 
 #include <QtTest>
 
@@ -99,6 +100,55 @@ class TestSolverCorpus : public QObject {
         // A change to the order of the scans shows up here first.
         QTEST(solved, "solved");
         QTEST(found, "found");
+    }
+
+    void answersAsFrozen_data() {
+        QTest::addColumn<QByteArray>("puzzle");
+        QTest::addColumn<QByteArray>("edits");   // typed in the window after the puzzle
+        QTest::addColumn<QByteArray>("answer");  // grid and outcome
+        QFile file(qEnvironmentVariable("SUDOKU_TEST_DATA") + "/solver/frozen.txt");
+        if (!file.open(QIODevice::ReadOnly)) {
+            qFatal("cannot read %s", qPrintable(file.fileName()));
+        }
+        int number = 0;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            ++number;
+            const QList<QByteArray> fields = line.split(' ');
+            if (!line.startsWith('#') && fields.size() == 4) {
+                QTest::newRow(qPrintable(QString("line %1").arg(number)))
+                    << fields[0] << fields[1] << fields[2] + ' ' + fields[3];
+            }
+        }
+    }
+    void answersAsFrozen() {
+        QFETCH(QByteArray, puzzle);
+        QFETCH(QByteArray, edits);
+        SolverEngine engine;
+        GridDigits grid{};
+        QByteArray outcome;
+        if (edits == "-") {
+            outcome = OutcomeName(SolvePuzzle(engine, Parse(puzzle), grid));
+        } else {
+            // As the window takes typed digits: 0 or a digit that its peers hold empties the
+            // cell, and the candidates that the old digit struck stay struck.
+            engine.EnterPuzzle(Parse(puzzle));
+            for (const QByteArray& edit : edits.split(',')) {
+                const auto n = static_cast<std::int16_t>(edit.left(edit.indexOf('=')).toInt());
+                const int digit = edit.mid(edit.indexOf('=') + 1).toInt();
+                if (digit == 0 || engine.IsDuplicate(n, digit)) {
+                    engine.ResetCell(n);
+                } else {
+                    engine.PlaceDigit(n, digit);
+                }
+            }
+            outcome = engine.Solve() == SolveStatus::Solved ? "Solved" : "Failed";
+            grid = engine.Grid();
+        }
+        QByteArray digits(CellCount, '0');
+        for (int i = 0; i < CellCount; ++i) {
+            digits[i] = static_cast<char>('0' + grid[i]);
+        }
+        QTEST(digits + ' ' + outcome, "answer");
     }
 };
 
