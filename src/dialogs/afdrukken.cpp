@@ -181,9 +181,7 @@ void Afdrukken::PrintPuzzle() {
         }
         ShowBusyPointer();
     }
-    if (!printer.SavesPdf()) {
-        printer.SetCopies(copies);
-    }
+    printer.SetCopies(copies);
 
     printing_ = true;
     line1_->show();

@@ -84,7 +84,6 @@ void Printer::SetPdfFile(const QString& path) {
     d.file = path;
     d.savesPdf = true;
     d.error.clear();
-    d.copies = 1;
     d.AimAtPdf();
     d.SetUpPage();
 }
@@ -231,9 +230,11 @@ bool Printer::EndDoc() {
 }
 
 bool Printer::Impl::Replay() {
-    // A PDF file, and a printer that cannot make copies itself, get every copy drawn in turn.
+    // A PDF file, and a printer that cannot make copies itself, get every copy drawn in turn; a
+    // file saved instead of the printer holds the page once, to be printed as often as wanted.
+    const int count = savesPdf ? 1 : copies;
     const bool drawCopies = !file.isEmpty() || !printer->supportsMultipleCopies();
-    printer->setCopyCount(drawCopies ? 1 : copies);
+    printer->setCopyCount(drawCopies ? 1 : count);
     QPainter painter;
     if (!painter.begin(printer.get())) {
         return Fail(file.isEmpty()
@@ -245,7 +246,7 @@ bool Printer::Impl::Replay() {
     painter.setRenderHint(QPainter::LosslessImageRendering);
     const double scale = printer->resolution() / TwipsPerInch;
     bool first = true;
-    for (int copy = 0; copy < (drawCopies ? copies : 1); ++copy) {
+    for (int copy = 0; copy < (drawCopies ? count : 1); ++copy) {
         for (const std::vector<Operation>& page : pages) {
             if (!first && !printer->newPage()) {
                 painter.end();

@@ -23,7 +23,7 @@ class Printer {
     // False when there is nothing to print on; Error() tells why.
     bool Ok() const;
     const QString& Error() const;
-    // From now on the document goes, once, to this PDF file instead of the printer.
+    // From now on the document goes to this PDF file instead of the printer, one copy of it.
     void SetPdfFile(const QString& path);
     bool SavesPdf() const;
 

@@ -394,7 +394,8 @@ class TestAfdrukken : public QObject {
         }
         REQUIRE_POPPLER();
         Surface board = TestBoard();
-        const Options options{.size = 2, .date = false, .lines = true};
+        const Options options{
+            .size = 2, .date = false, .lines = true, .copies = QStringLiteral("3")};
         PdfPrintout printed;
         {
             Afdrukken dialog(board);
