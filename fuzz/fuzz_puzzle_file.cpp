@@ -1,7 +1,7 @@
 // Any bytes as a puzzle file: what is accepted is a complete, valid solution, and the program's
 // own file of it is 99 bytes that read back to the same grid.
-#include "engine/base_grids.h"
-#include "solver/puzzle_file.h"
+#include "core/base_grids.h"
+#include "core/puzzle_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any bytes as Scorelijst.lst: the list comes out in order, and writing and reading it again
 // gives the same list.
-#include "dialogs/score_list.h"
+#include "core/score_list.h"
 
 #include <cstdint>
 #include <cstdlib>

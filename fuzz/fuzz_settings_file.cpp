@@ -1,6 +1,6 @@
 // Any bytes as Sudoku.ini: the values come out sound, and the program's own file of them reads
 // back to the same file.
-#include "game/settings_file.h"
+#include "core/settings_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/base_grids.h"
-#include "engine/board_geometry.h"
-#include "game/main_window.h"
+#include "core/base_grids.h"
 #include "support/program_folder.h"
+#include "ui/game/board_geometry.h"
+#include "ui/game/main_window.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,0 +1,35 @@
+#include "core/clock.h"
+
+#include <algorithm>
+
+QString ClockText(long long ticks) {
+    const long long tenth = ticks % 10;
+    const long long totalSeconds = ticks / 10;
+    const long long seconds = totalSeconds % 60;
+    const long long minutes = (totalSeconds / 60) % 60;
+    const long long hours = totalSeconds / 3600;
+    return QStringLiteral("%1:%2:%3:%4")
+        .arg(hours)
+        .arg(minutes, 2, 10, QLatin1Char('0'))
+        .arg(seconds, 2, 10, QLatin1Char('0'))
+        .arg(tenth);
+}
+
+void Stopwatch::Start(Clock::time_point now) {
+    start_ = now;
+    ticks_ = -1;
+}
+
+long long Stopwatch::Tick(Clock::time_point now) {
+    if (ticks_ < 0) {
+        ticks_ = 0;
+        return ticks_;
+    }
+    // The tenths that have begun since the start, less the one tick of the display's lag: the
+    // shown time stays within a tenth of a second below the real elapsed time.
+    const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(now - start_);
+    const long long interval = std::chrono::microseconds(TickInterval).count();
+    const long long begun = (elapsed.count() + interval - 1) / interval;
+    ticks_ = std::max(ticks_, begun - 1);
+    return ticks_;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/game_state.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Sudoku.ini: the nine pattern rows, a separator, the digit colour, the highlight colour and the
+// difficulty, one record each.
+inline const QString SettingsFileName = QStringLiteral("Sudoku.ini");
+
+// Takes over the values of the file, record by record, into the state. Reading stops at the first
+// record that is missing or cannot be converted; the values read until then stay, the rest keep
+// what the state held. Values are made sound on the way in: the difficulty is clamped into 2..8,
+// colour components into 0..255, and a pattern row becomes nine characters "0"/"1".
+void ReadSettingsFile(QByteArrayView text, GameState& state);
+
+QByteArray FormatSettingsFile(const GameState& state);
+
+// A pattern row of exactly nine characters: missing characters are "0", anything but "1" is "0".
+QString SoundPatternRow(const QString& row);

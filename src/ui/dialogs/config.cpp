@@ -1,0 +1,179 @@
+#include "ui/dialogs/config.h"
+
+#include "platform/controls.h"
+#include "platform/fonts.h"
+#include "platform/pictures.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+// The dialog's controls in twips, relative to the frame that fills the window. Single-line labels
+// take the size of their text.
+constexpr ControlSpec ConfigLayout[] = {
+    {"Frame1", ControlKind::Frame, "", "", 90, -30, 4560, 2595},
+    {"Label1", ControlKind::BorderLabel, "Frame1", "", 180, 270, 1320, 330},
+    {"HScroll1", ControlKind::HScroll, "Frame1", "", 210, 300, 1260, 270},
+    {"Label3", ControlKind::Label, "Frame1", "", 1590, 330},
+    {"Label2", ControlKind::Label, "Frame1", "Moeilijkheidsgraad", 180, 660},
+    {"Image1", ControlKind::Label, "Frame1", "", 1920, 270},
+    {"Label6", ControlKind::Label, "Frame1", "Kleur te plaatsen getallen", 150, 1320},
+    {"Label4", ControlKind::BorderLabel, "Frame1", "", 150, 1560, 1365, 870},
+    {"HScroll2", ControlKind::HScroll, "Frame1", "", 180, 1590, 1305, 270},
+    {"HScroll3", ControlKind::HScroll, "Frame1", "", 180, 1860, 1305, 270},
+    {"HScroll4", ControlKind::HScroll, "Frame1", "", 180, 2130, 1305, 270},
+    {"Label5", ControlKind::BorderLabel, "Frame1", "", 1590, 1560, 360, 870},
+    {"CheckPatroon", ControlKind::CheckBox, "Frame1", "Zet de vaste getallen", 2610, 270, 1905,
+     225},
+    {"Label8", ControlKind::Label, "Frame1", "steeds op hetzelfde vaste patroon neer.", 2880, 480,
+     1590, 450},
+    {"CheckZet", ControlKind::CheckBox, "Frame1", "Geef melding na elke", 2610, 990, 1905, 240},
+    {"Label9", ControlKind::Label, "Frame1", "zet met een geluidje", 2880, 1230},
+    {"Label11", ControlKind::Label, "Frame1", "Menu knop Oplossing", 2250, 1620, 1035, 405},
+    {"Label10", ControlKind::BorderLabel, "Frame1", "", 2220, 2100, 1020, 360},
+    {"OplosKnopaan", ControlKind::Button, "Frame1", "Aan", 2250, 2130, 510, 300},
+    {"OplosKnopuit", ControlKind::Button, "Frame1", "Uit", 2760, 2130, 450, 300},
+    {"Label7", ControlKind::BorderLabel, "Frame1", "", 3515, 2100, 900, 375},
+    {"OkKnop", ControlKind::Button, "Frame1", "Ok", 3545, 2130, 840, 315},
+};
+
+const QColor CaptionColour(64, 64, 64);
+
+// A bar whose value counts only once it is set: arrow and page clicks move it by one, a dragged
+// thumb changes it when it is let go.
+void SetUpBar(QScrollBar* bar, int minimum, int maximum) {
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTracking(false);
+}
+
+}  // namespace
+
+Config::Config(GameState& state, QWidget* oplossing, QWidget* parent)
+    : QDialog(parent), state_(state), oplossing_(oplossing) {
+    Form_Load();
+}
+
+Config::~Config() = default;
+
+void Config::Form_Load() {
+    setObjectName(QStringLiteral("Config"));
+    setWindowTitle(QStringLiteral(" Tools"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    SetControlColour(this, QPalette::WindowText, CaptionColour);
+    SetControlColour(this, QPalette::ButtonText, CaptionColour);
+    setFont(DialogFont());
+    SizeWindowTwips(this, 4800, 3000);
+    controls_ = std::make_unique<Controls>(this, ConfigLayout);
+    const Controls& c = *controls_;
+
+    hScroll1_ = c.Get<QScrollBar>("HScroll1");
+    hScroll2_ = c.Get<QScrollBar>("HScroll2");
+    hScroll3_ = c.Get<QScrollBar>("HScroll3");
+    hScroll4_ = c.Get<QScrollBar>("HScroll4");
+    label3_ = c.Get<QLabel>("Label3");
+    label5_ = c.Get<QLabel>("Label5");
+    checkPatroon_ = c.Get<QCheckBox>("CheckPatroon");
+    checkZet_ = c.Get<QCheckBox>("CheckZet");
+
+    label3_->setFont(PointFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    for (const char* name : {"Label8", "Label11"}) {
+        c.Get<QLabel>(name)->setWordWrap(true);
+        c.Get<QLabel>(name)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    auto* image1 = c.Get<QLabel>("Image1");
+    image1->setPixmap(Plaatjes::SettingsPicture());
+    image1->adjustSize();
+
+    SetUpBar(hScroll1_, MinDifficulty, MaxDifficulty);
+    SetUpBar(hScroll2_, 0, 255);
+    SetUpBar(hScroll3_, 0, 255);
+    SetUpBar(hScroll4_, 0, 255);
+
+    // The controls show the current settings; each then writes back what it shows, so that a
+    // value outside a bar's range is brought within it.
+    hScroll1_->setValue(std::clamp(state_.Difficulty, MinDifficulty, MaxDifficulty));
+    HScroll1_Change();
+    hScroll2_->setValue(std::clamp(state_.DigitColour.red, 0, 255));
+    hScroll3_->setValue(std::clamp(state_.DigitColour.green, 0, 255));
+    hScroll4_->setValue(std::clamp(state_.DigitColour.blue, 0, 255));
+    HScroll2_Change();
+    HScroll3_Change();
+    HScroll4_Change();
+    checkPatroon_->setChecked(state_.UsePattern);
+    checkZet_->setChecked(state_.CheckMoves);
+
+    connect(hScroll1_, &QScrollBar::valueChanged, this, &Config::HScroll1_Change);
+    connect(hScroll2_, &QScrollBar::valueChanged, this, &Config::HScroll2_Change);
+    connect(hScroll3_, &QScrollBar::valueChanged, this, &Config::HScroll3_Change);
+    connect(hScroll4_, &QScrollBar::valueChanged, this, &Config::HScroll4_Change);
+    connect(checkPatroon_, &QCheckBox::toggled, this, &Config::CheckPatroon_Click);
+    connect(checkZet_, &QCheckBox::toggled, this, &Config::CheckZet_Click);
+    connect(c.Get<QPushButton>("OplosKnopaan"), &QPushButton::clicked, this,
+            &Config::OplosKnopaan_Click);
+    connect(c.Get<QPushButton>("OplosKnopuit"), &QPushButton::clicked, this,
+            &Config::OplosKnopuit_Click);
+    connect(c.Get<QPushButton>("OkKnop"), &QPushButton::clicked, this, &Config::OkKnop_Click);
+}
+
+int Config::PreviewColour() const {
+    const QColor colour = label5_->palette().color(QPalette::Window);
+    return Rgb{colour.red(), colour.green(), colour.blue()}.Value();
+}
+
+void Config::PaintPreview() {
+    const Rgb& colour = state_.DigitColour;
+    SetControlColour(label5_, QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+}
+
+void Config::HScroll1_Change() {
+    state_.Difficulty = hScroll1_->value();
+    label3_->setText(QString::number(state_.Difficulty));
+    label3_->adjustSize();
+}
+
+void Config::HScroll2_Change() {
+    state_.DigitColour.red = hScroll2_->value();
+    PaintPreview();
+}
+
+void Config::HScroll3_Change() {
+    state_.DigitColour.green = hScroll3_->value();
+    PaintPreview();
+}
+
+void Config::HScroll4_Change() {
+    state_.DigitColour.blue = hScroll4_->value();
+    PaintPreview();
+}
+
+void Config::CheckPatroon_Click() {
+    state_.UsePattern = checkPatroon_->isChecked();
+}
+
+void Config::CheckZet_Click() {
+    state_.CheckMoves = checkZet_->isChecked();
+}
+
+void Config::OplosKnopaan_Click() {
+    if (oplossing_) {
+        oplossing_->setEnabled(true);
+    }
+}
+
+void Config::OplosKnopuit_Click() {
+    if (oplossing_) {
+        oplossing_->setEnabled(false);
+    }
+}
+
+void Config::OkKnop_Click() {
+    accept();
+}

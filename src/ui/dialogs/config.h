@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/game_state.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <memory>
+
+class Controls;
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+
+// The settings: difficulty, the colour of the player's digits, the pattern, the sound after each
+// move and the switch of the main window's solution command. Every change is written into the
+// game state the moment it is made; "Ok" only closes the dialog.
+class Config : public QDialog {
+    Q_OBJECT
+  public:
+    // `oplossing` is the main window's "Oplossing" command, which "Aan" and "Uit" switch.
+    Config(GameState& state, QWidget* oplossing, QWidget* parent = nullptr);
+    ~Config() override;
+
+    // The colour the preview shows, as red + 256 x green + 65536 x blue.
+    int PreviewColour() const;
+
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void HScroll4_Change();
+    void CheckPatroon_Click();
+    void CheckZet_Click();
+    void OplosKnopaan_Click();
+    void OplosKnopuit_Click();
+    void OkKnop_Click();
+
+  private:
+    void Form_Load();
+    void PaintPreview();
+
+    GameState& state_;
+    QPointer<QWidget> oplossing_;
+    std::unique_ptr<Controls> controls_;
+    QScrollBar* hScroll1_ = nullptr;
+    QScrollBar* hScroll2_ = nullptr;
+    QScrollBar* hScroll3_ = nullptr;
+    QScrollBar* hScroll4_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QCheckBox* checkPatroon_ = nullptr;
+    QCheckBox* checkZet_ = nullptr;
+};

@@ -1,0 +1,124 @@
+// The menus' and the command column's actions, the stopwatch and the help pages.
+#include "core/base_grids.h"
+#include "core/maker.h"
+#include "platform/controls.h"
+#include "platform/files.h"
+#include "platform/pause.h"
+#include "platform/pictures.h"
+#include "platform/shell.h"
+#include "ui/game/main_window.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QTextBrowser>
+
+void Main::StartKlok() {
+    state_.ClockTicks = -1;
+    stopwatch_.Start(Stopwatch::Clock::now());
+    stopWatch_.start();
+    label2_->setText(QStringLiteral("0:00:00:0"));
+}
+
+void Main::StopWatch_Timer() {
+    state_.ClockTicks = stopwatch_.Tick(Stopwatch::Clock::now());
+    label2_->setText(ClockText(state_.ClockTicks));
+}
+
+void Main::GeneratePuzzle() {
+    ShowBusyPointer();
+    const int n = random_.Draw(BaseGridCount);
+    const int t = random_.Draw(TransformationCount);
+    label5_->setText(QStringLiteral("%1 / %2").arg(n).arg(t));
+    const Grid solution = TransformedGrid(n, t);
+    state_.BoardGrid = solution;
+    state_.SolutionGrid = solution;
+    board_.ClearBoard();
+    board_.DrawPuzzle();
+    StartKlok();
+    ShowArrowPointer();
+}
+
+void Main::FileNieuw_Click() {
+    GeneratePuzzle();
+}
+
+void Main::Knoptext_Click(int index) {
+    ClickLabel* text = knoptext_[index];
+    PlaceTwips(text, KnoptextLeft + 30, KnoptextTop(index) + 30, KnoptextWidth, KnoptextHeight);
+    SetControlColour(text, QPalette::WindowText, Qt::red);
+    if (!Pause(0.2, text)) {
+        return;
+    }
+    PlaceTwips(text, KnoptextLeft, KnoptextTop(index), KnoptextWidth, KnoptextHeight);
+    SetControlColour(text, QPalette::WindowText, Qt::black);
+    switch (index) {
+        case 1:
+            LoadPuzzle();
+            break;
+        case 2:
+            ExportWebPage();
+            break;
+        case 3:
+            board_.ShowHint();
+            break;
+        case 4:
+            ToggleSolution();
+            break;
+        default:
+            PrintPuzzleDialog();
+            break;
+    }
+}
+
+void Main::ToggleSolution() {
+    const bool showSolution = picView_->isVisible();
+    picView_->setVisible(!showSolution);
+    pic2View_->setVisible(showSolution);
+    img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen() : Plaatjes::SlotClose());
+}
+
+void Main::ShowHelp(const QString& fragment, const QString& key) {
+    if (webBrowser_ && webBrowser_->isVisible()) {
+        webBrowser_->hide();
+        board_.ShowInfo(QStringLiteral("Info"));
+        return;
+    }
+    if (!webBrowser_) {
+        // Made when help is first asked for, which keeps it out of the program's start.
+        webBrowser_ = new QTextBrowser(centralWidget());
+        webBrowser_->setObjectName(QStringLiteral("WebBrowser"));
+        webBrowser_->setOpenExternalLinks(true);
+        PlaceTwips(webBrowser_, 75, 30, 8835, 5265);
+    }
+    const QString path = ProgramPath(QStringLiteral("help/help.htm"));
+    if (QFileInfo(path).isFile()) {
+        QUrl url = QUrl::fromLocalFile(path);
+        url.setFragment(fragment);
+        webBrowser_->setSource(url);
+        if (!fragment.isEmpty()) {
+            webBrowser_->scrollToAnchor(fragment);
+        }
+    } else {
+        webBrowser_->setHtml(QStringLiteral("<h3>Geen help beschikbaar</h3><p>Het helpbestand "
+                                            "<tt>%1</tt> is niet gevonden.</p>")
+                                 .arg(path.toHtmlEscaped()));
+    }
+    webBrowser_->show();
+    webBrowser_->raise();
+    // The page scrolls with the keys while it shows.
+    webBrowser_->setFocus();
+    board_.ShowInfo(
+        QStringLiteral("Druk nogmaals op %1 om dit venster weer te sluiten...").arg(key));
+}
+
+void Main::HelpInleiding_Click() {
+    ShowHelp(QString(), QStringLiteral("F1"));
+}
+
+void Main::HelpUitleg_Click() {
+    ShowHelp(QStringLiteral("001"), QStringLiteral("F2"));
+}
+
+void Main::HelpSoftware_Click() {
+    OpenDocument(this, MakerAddress);
+}

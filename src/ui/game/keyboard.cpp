@@ -1,0 +1,130 @@
+// Playing from the keyboard: a cursor on the board and keys for the number buttons and the mouse.
+#include "ui/game/board_geometry.h"
+#include "ui/game/main_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTextBrowser>
+
+#include <algorithm>
+
+namespace {
+
+enum class KeyAction { None, Choose, Place, Empty, Mark, Undo, Redo, Move };
+
+struct KeyMeaning {
+    KeyAction action = KeyAction::None;
+    int digit = 0;
+    QPoint step;
+};
+
+// 1..9 choose a number, with Ctrl they mark it; Space or Return place the chosen number, Delete
+// or Backspace empty the cell; the arrows move the cursor; Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z
+// redo. The keypad's keys count as the main keys.
+KeyMeaning Meaning(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const int code = key.key();
+    const bool digit = code >= Qt::Key_1 && code <= Qt::Key_9;
+    if (modifiers == Qt::NoModifier) {
+        if (digit) {
+            return {KeyAction::Choose, code - Qt::Key_0, {}};
+        }
+        switch (code) {
+            case Qt::Key_Space:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return {KeyAction::Place, 0, {}};
+            case Qt::Key_Delete:
+            case Qt::Key_Backspace:
+                return {KeyAction::Empty, 0, {}};
+            case Qt::Key_Left:
+                return {KeyAction::Move, 0, {-1, 0}};
+            case Qt::Key_Right:
+                return {KeyAction::Move, 0, {1, 0}};
+            case Qt::Key_Up:
+                return {KeyAction::Move, 0, {0, -1}};
+            case Qt::Key_Down:
+                return {KeyAction::Move, 0, {0, 1}};
+            default:
+                return {};
+        }
+    }
+    if (modifiers == Qt::ControlModifier) {
+        if (digit) {
+            return {KeyAction::Mark, code - Qt::Key_0, {}};
+        }
+        if (code == Qt::Key_Z) {
+            return {KeyAction::Undo, 0, {}};
+        }
+        if (code == Qt::Key_Y) {
+            return {KeyAction::Redo, 0, {}};
+        }
+    }
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && code == Qt::Key_Z) {
+        return {KeyAction::Redo, 0, {}};
+    }
+    return {};
+}
+
+}  // namespace
+
+bool Main::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // Keys for the other windows, for the menus and for the help page are theirs.
+        const auto* control = qobject_cast<QWidget*>(watched);
+        const QWidget* focus = QApplication::focusWidget();
+        const bool menus = focus == menuBar() || menuBar()->isAncestorOf(focus);
+        const bool help =
+            webBrowser_ && (control == webBrowser_ || webBrowser_->isAncestorOf(control));
+        if (control && control->window() == this && !menus && !help) {
+            return BoardKey(*static_cast<QKeyEvent*>(event));
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Main::BoardKey(const QKeyEvent& key) {
+    const KeyMeaning meaning = Meaning(key);
+    if (meaning.action == KeyAction::None) {
+        return false;
+    }
+    // Before the first puzzle and while the solution or the help page shows, the keys do nothing;
+    // held down, only the arrows and undo and redo repeat.
+    const bool repeats = meaning.action == KeyAction::Move || meaning.action == KeyAction::Undo ||
+                         meaning.action == KeyAction::Redo;
+    const bool help = webBrowser_ && webBrowser_->isVisible();
+    if (!state_.GameActive || !picView_->isVisible() || help || (key.isAutoRepeat() && !repeats)) {
+        return true;
+    }
+    const QPointF corner = board::FaceCorner(cursor_.x(), cursor_.y());
+    switch (meaning.action) {
+        case KeyAction::Choose:
+            GetalKnop_Click(meaning.digit);
+            break;
+        case KeyAction::Place:
+            if (NumberChosen()) {
+                ClickCell(1, cursor_, corner, state_.SelectedNumber);
+            }
+            break;
+        case KeyAction::Empty:
+            if (NumberChosen()) {
+                ClickCell(2, cursor_, corner, state_.SelectedNumber);
+            }
+            break;
+        case KeyAction::Mark:
+            ClickCell(4, cursor_, corner, meaning.digit);
+            break;
+        case KeyAction::Undo:
+            Undo();
+            break;
+        case KeyAction::Redo:
+            Redo();
+            break;
+        default:
+            MoveCursor({std::clamp(cursor_.x() + meaning.step.x(), 1, 9),
+                        std::clamp(cursor_.y() + meaning.step.y(), 1, 9)});
+            break;
+    }
+    return true;
+}

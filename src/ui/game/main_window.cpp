@@ -1,0 +1,251 @@
+#include "ui/game/main_window.h"
+
+#include "core/score_list.h"
+#include "core/settings_file.h"
+#include "platform/controls.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/pictures.h"
+#include "ui/game/board_geometry.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace {
+
+// The window's controls in twips, relative to their containers.
+constexpr ControlSpec MainLayout[] = {
+    {"Frame1", ControlKind::Frame, "", "", 75, -60, 5265, 5355},
+    {"Label1", ControlKind::BorderLabel, "Frame1", "", 150, 270, 4920, 4920},
+    {"Frame7", ControlKind::Frame, "", "", 75, 5310, 750, 450},
+    {"Label5", ControlKind::Label, "Frame7", "0 / 0", 105, 150, 615, 210},
+    {"Frame6", ControlKind::Frame, "", "", 885, 5310, 8025, 450},
+    {"InfoBalk", ControlKind::Label, "Frame6", "Info", 90, 150, 7830, 255},
+    {"Frame5", ControlKind::Frame, "", "", 5430, -60, 840, 5355},
+    {"Frame2", ControlKind::Frame, "", "", 6360, -60, 2550, 3750},
+    {"Frame3", ControlKind::Frame, "", "", 6360, 3690, 2550, 750},
+    // The clock reaches to the frame's edge, so that ten hours and more ("10:00:00:0") fit.
+    {"Label2", ControlKind::Label, "Frame3", "0:00:00:0", 180, 150, 2370, 540},
+    {"Frame4", ControlKind::Frame, "", "", 6360, 4440, 2550, 855},
+    {"Label3", ControlKind::Label, "Frame4", "0 vakjes ingevuld", 150, 210, 2340, 240},
+    {"Label4", ControlKind::Label, "Frame4", "0", 150, 480, 2340, 240},
+};
+
+constexpr int PicLeft = 240;
+constexpr int PicTop = 360;
+constexpr int ImgLeft = 270;
+
+int ImgTop(int i) {
+    return 300 + (i - 1) * 690;
+}
+
+const char* const KnoptextCaptions[] = {"", "Load", "Website", "Hint", "Oplossing", "Printen"};
+
+}  // namespace
+
+int Main::GetalKnopTop(int i) {
+    return 285 + (i - 1) * 555;
+}
+
+int Main::KnoptextTop(int i) {
+    return ImgTop(i) + 90;
+}
+
+Main::Main()
+    : pic_(board::BoardTwips, board::BoardTwips),
+      pic2_(board::BoardTwips, board::BoardTwips),
+      board_(state_, boardControls_, random_) {
+    Form_Load();
+}
+
+Main::~Main() {
+    qApp->removeEventFilter(this);
+}
+
+void Main::Form_Load() {
+    setWindowTitle(QStringLiteral(" Sudoku"));
+    setWindowIcon(Plaatjes::ProgramIcon());
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    SizeWindowTwips(client, 9060, 6495, true);
+    controls_ = std::make_unique<Controls>(client, MainLayout);
+    const Controls& c = *controls_;
+
+    QWidget* frame1 = c["Frame1"];
+    picView_ = new SurfaceView(pic_, frame1);
+    picView_->setObjectName(QStringLiteral("Pic"));
+    PlaceTwips(picView_, PicLeft, PicTop, board::BoardTwips, board::BoardTwips);
+    pic2View_ = new SurfaceView(pic2_, frame1);
+    pic2View_->setObjectName(QStringLiteral("Pic2"));
+    PlaceTwips(pic2View_, PicLeft, PicTop, board::BoardTwips, board::BoardTwips);
+    pic2View_->hide();
+
+    auto* shape1 = new OutlineSquare(picView_);
+    shape1->setObjectName(QStringLiteral("Shape1"));
+    PlaceTwips(shape1, 0, 0, board::HighlightSize, board::HighlightSize);
+    shape1->hide();
+    shape1_ = shape1;
+    getalLabel_ = new QLabel(picView_);
+    getalLabel_->setObjectName(QStringLiteral("GetalLabel"));
+    getalLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    getalLabel_->setFont(PointFont(QStringLiteral("Arial"), 15.75, true));
+    getalLabel_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); background: transparent;"));
+    getalLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    PlaceTwips(getalLabel_, 0, 0, board::HighlightSize, board::HighlightSize);
+    getalLabel_->hide();
+
+    for (int i = 1; i <= 9; ++i) {
+        auto* button = new PictureButton(c["Frame5"]);
+        button->setObjectName(QStringLiteral("GetalKnop%1").arg(i));
+        button->SetPicture(Plaatjes::Knop(i, false));
+        button->setToolTip(QStringLiteral(" Getal %1 kiezen (toets %1) ").arg(i));
+        PlaceTwips(button, GetalKnopLeft, GetalKnopTop(i), 480, 480);
+        connect(button, &QAbstractButton::clicked, this, [this, i] { GetalKnop_Click(i); });
+        getalKnop_[i] = button;
+    }
+    for (int i = 1; i <= 5; ++i) {
+        auto* icon = new QLabel(c["Frame2"]);
+        icon->setObjectName(QStringLiteral("Img%1").arg(i));
+        icon->setPixmap(Plaatjes::CommandIcon(i));
+        PlaceTwips(icon, ImgLeft, ImgTop(i), 480, 480);
+        img_[i] = icon;
+        auto* text = new ClickLabel(c["Frame2"]);
+        text->setObjectName(QStringLiteral("Knoptext%1").arg(i));
+        text->setText(QString::fromLatin1(KnoptextCaptions[i]));
+        text->setFont(PointFont(QStringLiteral("Arial"), 9.75, true));
+        text->setCursor(Qt::PointingHandCursor);
+        PlaceTwips(text, KnoptextLeft, KnoptextTop(i), KnoptextWidth, KnoptextHeight);
+        connect(text, &ClickLabel::Clicked, this, [this, i] { Knoptext_Click(i); });
+        knoptext_[i] = text;
+    }
+    // "Oplossing" is switched on in the settings.
+    knoptext_[4]->setEnabled(false);
+
+    label2_ = c.Get<QLabel>("Label2");
+    label3_ = c.Get<QLabel>("Label3");
+    label4_ = c.Get<QLabel>("Label4");
+    label5_ = c.Get<QLabel>("Label5");
+    label2_->setFont(PointFont(QStringLiteral("Arial"), 24, true));
+    stopWatch_.setObjectName(QStringLiteral("StopWatch"));
+    stopWatch_.setTimerType(Qt::PreciseTimer);
+    stopWatch_.setInterval(Stopwatch::TickInterval);
+    connect(&stopWatch_, &QTimer::timeout, this, &Main::StopWatch_Timer);
+
+    boardControls_.Pic = &pic_;
+    boardControls_.Pic2 = &pic2_;
+    boardControls_.Label3 = label3_;
+    boardControls_.InfoBalk = c.Get<QLabel>("InfoBalk");
+    boardControls_.Shape1 = shape1_;
+    boardControls_.GetalLabel = getalLabel_;
+    boardControls_.GetalKnop = getalKnop_;
+    boardControls_.PuzzleLaidOut = [this] { StartHistory(); };
+
+    connect(picView_, &SurfaceView::MouseDown, this, &Main::Pic_MouseDown);
+    connect(picView_, &SurfaceView::MouseMove, this,
+            [this](int, QPointF at) { Pic_MouseMove(at); });
+    BuildMenus();
+    qApp->installEventFilter(this);
+
+    board_.DrawGrid();
+    LoadSettings();
+    shape1->SetColour(QColor(state_.HighlightColour.red, state_.HighlightColour.green,
+                             state_.HighlightColour.blue));
+    LoadScoreList();
+    // Leaving the desktop session ends the program the way closing the window does.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { SaveFiles(); });
+}
+
+void Main::LoadSettings() {
+    const QString path = DataPath(SettingsFileName);
+    const std::optional<QByteArray> text = ReadFileBytes(path);
+    if (text) {
+        ReadSettingsFile(*text, state_);
+    }
+    // A missing or damaged file is replaced by a complete one; a good one already reads as it
+    // would be written.
+    const QByteArray normal = FormatSettingsFile(state_);
+    if (text != normal) {
+        WriteFileAtomically(path, normal);
+    }
+}
+
+void Main::LoadScoreList() {
+    scores_.Clear();
+    if (const std::optional<QByteArray> text = ReadFileBytes(DataPath(ScoreFileName))) {
+        ReadScoreFile(*text, scores_);
+    }
+    scoresOnDisk_ = scores_.Entries();
+}
+
+void Main::SaveFiles() {
+    UpdateFile(DataPath(SettingsFileName), FormatSettingsFile(state_));
+    SaveScoreList();
+}
+
+void Main::SaveScoreList() {
+    const QString path = DataPath(ScoreFileName);
+    if (scores_.Entries() == scoresOnDisk_ && FileExists(path)) {
+        return;
+    }
+    if (UpdateFile(path, FormatScoreFile(scores_))) {
+        scoresOnDisk_ = scores_.Entries();
+    }
+}
+
+void Main::FileExit_Click() {
+    close();
+}
+
+void Main::closeEvent(QCloseEvent* event) {
+    // However the window is closed, the settings and the scores of this run are kept.
+    SaveFiles();
+    stopWatch_.stop();
+    event->accept();
+}
+
+void Main::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    const auto menu = [bar](const char* name, const char* caption) {
+        QMenu* m = bar->addMenu(QString::fromLatin1(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    const auto item = [this](QMenu* m, const char* name, const char* caption, auto handler) {
+        QAction* action = m->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    const auto separator = [](QMenu* m, const char* name) {
+        m->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+
+    QMenu* file = menu("File", "File");
+    item(file, "FileNieuw", "Nieuwe puzzel", &Main::FileNieuw_Click);
+    separator(file, "Filestreep1");
+    QMenu* save = file->addMenu(QStringLiteral("Opslaan"));
+    save->setObjectName(QStringLiteral("FileSave"));
+    item(save, "Save1", "Als Jpg plaatje", [this] { Save_Click(1); });
+    item(save, "Save2", "Als Bmp plaatje", [this] { Save_Click(2); });
+    separator(file, "filestreep2");
+    item(file, "FileExit", "Sluiten", &Main::FileExit_Click);
+
+    QMenu* edit = menu("Edit", "Edit");
+    item(edit, "EditOplosser", "Puzzel ontwerpen", &Main::EditOplosser_Click);
+    QMenu* punten = menu("Punten", "Score");
+    item(punten, "Puntenlijst", "Scorelijst", &Main::Puntenlijst_Click);
+    QMenu* tools = menu("Tools", "Tools");
+    item(tools, "ToolsGonfig", "Instellingen", &Main::ToolsGonfig_Click);
+    separator(tools, "ToolsStreep1");
+    item(tools, "ToolsPatroonOntwerpen", "Patroon ontwerpen", &Main::ToolsPatroonOntwerpen_Click);
+    QMenu* help = menu("Help", "Help");
+    item(help, "HelpInleiding", "Inleiding", &Main::HelpInleiding_Click)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
+    item(help, "HelpUitleg", "Uitleg programma", &Main::HelpUitleg_Click)
+        ->setShortcut(QKeySequence(Qt::Key_F2));
+    separator(help, "HelpStreep1");
+    item(help, "HelpSoftware", "Meer software", &Main::HelpSoftware_Click);
+}

@@ -1,0 +1,195 @@
+#include "core/maker.h"
+#include "platform/controls.h"
+#include "platform/pictures.h"
+#include "platform/shell.h"
+#include "support/game_window.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTextBrowser>
+
+namespace {
+
+template <class T = QWidget>
+T* Child(Main& main, const QString& name) {
+    return main.findChild<T*>(name);
+}
+
+QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return captions;
+}
+
+}  // namespace
+
+class TestCommands : public QObject {
+    Q_OBJECT
+  private slots:
+    void newPuzzlesUseEveryGridAndSymmetry() {
+        GameWindow game;
+        QSet<int> grids, symmetries;
+        static const QRegularExpression caption(QStringLiteral("^(\\d+) / (\\d+)$"));
+        for (int k = 0; k < 400; ++k) {
+            game.main->GeneratePuzzle();
+            const QRegularExpressionMatch match =
+                caption.match(Child<QLabel>(*game.main, QStringLiteral("Label5"))->text());
+            QVERIFY(match.hasMatch());
+            const int n = match.captured(1).toInt();
+            const int t = match.captured(2).toInt();
+            QVERIFY(n >= 1 && n <= 11 && t >= 1 && t <= 8);
+            grids << n;
+            symmetries << t;
+            const GameState& state = game.State();
+            QCOMPARE(state.SolutionGrid, TransformedGrid(n, t));
+            int givens = 0;
+            for (int r = 1; r <= 9; ++r) {
+                for (int c = 1; c <= 9; ++c) {
+                    const int value = state.BoardGrid(c, r);
+                    QVERIFY(value == 0 || value == state.SolutionGrid(c, r));
+                    givens += value != 0;
+                }
+            }
+            QCOMPARE(state.FilledCount, givens);
+            QVERIFY(state.GameActive);
+        }
+        QCOMPARE(grids.size(), 11);
+        QCOMPARE(symmetries.size(), 8);
+    }
+
+    void newPuzzleRestartsTheClock() {
+        GameWindow game;
+        auto* clock = Child<QLabel>(*game.main, QStringLiteral("Label2"));
+        Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
+        QCOMPARE(clock->text(), QStringLiteral("0:00:00:0"));
+        QTRY_VERIFY_WITH_TIMEOUT(clock->text() != QStringLiteral("0:00:00:0"), 3000);
+        QCOMPARE(clock->text(), ClockText(game.State().ClockTicks));
+        game.main->GeneratePuzzle();
+        QCOMPARE(clock->text(), QStringLiteral("0:00:00:0"));
+        QCOMPARE(game.State().ClockTicks, -1LL);
+    }
+
+    void menuTreeHasItsCaptionsAndShortcuts() {
+        GameWindow game;
+        QStringList titles;
+        for (const QAction* action : game.main->menuBar()->actions()) {
+            titles << action->text();
+        }
+        QCOMPARE(titles, (QStringList{"File", "Edit", "Score", "Tools", "Help"}));
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("File"))),
+                 (QStringList{"Nieuwe puzzel", "-", "Opslaan", "-", "Sluiten"}));
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("FileSave"))),
+                 (QStringList{"Als Jpg plaatje", "Als Bmp plaatje"}));
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Edit"))),
+                 QStringList{"Puzzel ontwerpen"});
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Punten"))),
+                 QStringList{"Scorelijst"});
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Tools"))),
+                 (QStringList{"Instellingen", "-", "Patroon ontwerpen"}));
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Help"))),
+                 (QStringList{"Inleiding", "Uitleg programma", "-", "Meer software"}));
+        QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpInleiding"))->shortcut(),
+                 QKeySequence(Qt::Key_F1));
+        QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpUitleg"))->shortcut(),
+                 QKeySequence(Qt::Key_F2));
+    }
+
+    void helpKeysOpenAndCloseThePages() {
+        GameWindow game;
+        game.folder.Write(
+            QStringLiteral("help/help.htm"),
+            "<html><body><p>Inleiding</p><a name=\"001\"></a><p>Uitleg</p></body></html>");
+        auto* info = Child<QLabel>(*game.main, QStringLiteral("InfoBalk"));
+        QTest::keyClick(game.main.get(), Qt::Key_F1);
+        auto* browser = Child<QTextBrowser>(*game.main, QStringLiteral("WebBrowser"));
+        QVERIFY(browser);
+        QVERIFY(browser->isVisible());
+        QVERIFY(browser->source().fragment().isEmpty());
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Inleiding")));
+        QCOMPARE(info->text(),
+                 QStringLiteral("Druk nogmaals op F1 om dit venster weer te sluiten..."));
+        // The page covers the board, the number buttons and the commands; the info line stays.
+        const QRect covered = browser->geometry();
+        for (const char* name : {"Frame1", "Frame5", "Frame2"}) {
+            QVERIFY(covered.intersects(Child(*game.main, QString::fromLatin1(name))->geometry()));
+        }
+        QVERIFY(info->isVisible());
+        QVERIFY(!covered.intersects(Child(*game.main, QStringLiteral("Frame6"))->geometry()));
+        QTest::keyClick(browser, Qt::Key_F2);  // closes, and does not open the explanation
+        QVERIFY(!browser->isVisible());
+        QCOMPARE(info->text(), QStringLiteral("Info"));
+        QTest::keyClick(game.main.get(), Qt::Key_F2);
+        QVERIFY(browser->isVisible());
+        QCOMPARE(browser->source().fragment(), QStringLiteral("001"));
+        QCOMPARE(info->text(),
+                 QStringLiteral("Druk nogmaals op F2 om dit venster weer te sluiten..."));
+        QTest::keyClick(game.main.get(), Qt::Key_F1);
+        QVERIFY(!browser->isVisible());
+    }
+
+    void missingHelpFileIsSaidSo() {
+        GameWindow game;
+        game.main->HelpInleiding_Click();
+        auto* browser = Child<QTextBrowser>(*game.main, QStringLiteral("WebBrowser"));
+        QVERIFY(browser->isVisible());
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("niet gevonden")));
+    }
+
+    void solutionCommandToggles() {
+        GameWindow game;
+        game.LayOut({"111000000"});
+        QWidget* pic = Child(*game.main, QStringLiteral("Pic"));
+        QWidget* pic2 = Child(*game.main, QStringLiteral("Pic2"));
+        auto* text = Child<ClickLabel>(*game.main, QStringLiteral("Knoptext4"));
+        auto* lock = Child<QLabel>(*game.main, QStringLiteral("Img4"));
+        const QPoint rest = text->pos();
+        // Disabled: no press effect, no toggle.
+        QTimer::singleShot(100, [&] { QCOMPARE(text->pos(), rest); });
+        QTest::mouseClick(text, Qt::LeftButton);
+        QTest::qWait(250);
+        QVERIFY(pic->isVisible() && !pic2->isVisible());
+        text->setEnabled(true);
+        QTest::mouseClick(text, Qt::LeftButton);
+        QVERIFY(!pic->isVisible() && pic2->isVisible());
+        QCOMPARE(lock->pixmap().cacheKey(), Plaatjes::SlotOpen().cacheKey());
+        QTest::mouseClick(text, Qt::LeftButton);
+        QVERIFY(pic->isVisible() && !pic2->isVisible());
+        QCOMPARE(lock->pixmap().cacheKey(), Plaatjes::SlotClose().cacheKey());
+    }
+
+    void commandTextMovesAndComesBackExactly() {
+        GameWindow game;
+        auto* text = Child<ClickLabel>(*game.main, QStringLiteral("Knoptext3"));
+        const QRect rest = text->geometry();
+        for (int k = 0; k < 3; ++k) {
+            QRect pressed;
+            QColor colour;
+            QTimer::singleShot(100, [&] {
+                pressed = text->geometry();
+                colour = text->palette().color(QPalette::Active, QPalette::WindowText);
+            });
+            QTest::mouseClick(text, Qt::LeftButton);
+            QCOMPARE(pressed, rest.translated(2, 2));
+            QCOMPARE(colour, QColor(Qt::red));
+            QCOMPARE(text->geometry(), rest);
+            QCOMPARE(text->palette().color(QPalette::Active, QPalette::WindowText),
+                     QColor(Qt::black));
+        }
+    }
+
+    void moreSoftwareOpensTheMakersPage() {
+        GameWindow game;
+        QString opened;
+        SetOpenListener([&](const QString& what) { opened = what; });
+        Child<QAction>(*game.main, QStringLiteral("HelpSoftware"))->trigger();
+        SetOpenListener(nullptr);
+        QCOMPARE(opened, MakerAddress);
+    }
+};
+
+QTEST_MAIN(TestCommands)
+#include "test_commands.moc"

@@ -1,0 +1,295 @@
+#include "platform/controls.h"
+#include "support/game_window.h"
+#include "support/modal.h"
+#include "ui/game/board_geometry.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+namespace {
+
+template <class T = QWidget>
+T* Child(Main& main, const QString& name) {
+    return main.findChild<T*>(name);
+}
+
+QString LabelText(Main& main, const char* name) {
+    return Child<QLabel>(main, QString::fromLatin1(name))->text();
+}
+
+// A key as the player presses it: to the window, which hands it to whichever control has the
+// focus.
+void Key(Main& main, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(main.windowHandle(), static_cast<Qt::Key>(key), modifiers);
+}
+
+// The cell that the highlight square marks.
+QPoint Cursor(Main& main) {
+    const QPoint centre = Child(main, QStringLiteral("Shape1"))->geometry().center();
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            if (FacePixels(c, r).contains(centre)) {
+                return {c, r};
+            }
+        }
+    }
+    return {};
+}
+
+// The cursor to a cell with the arrow keys only: into the top left corner, whose edges stop it,
+// and from there across.
+void GoTo(Main& main, QPoint cell) {
+    for (int k = 0; k < 8; ++k) {
+        Key(main, Qt::Key_Up);
+        Key(main, Qt::Key_Left);
+    }
+    for (int k = 1; k < cell.x(); ++k) {
+        Key(main, Qt::Key_Right);
+    }
+    for (int k = 1; k < cell.y(); ++k) {
+        Key(main, Qt::Key_Down);
+    }
+}
+
+// What undo and redo must give back.
+struct Snapshot {
+    Grid grid;
+    int filled;
+    QString label3;
+    QString label4;
+    QImage board;
+    bool operator==(const Snapshot&) const = default;
+};
+char* toString(const Snapshot& s) {
+    QString grid;
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            grid += QString::number(s.grid(c, r));
+        }
+        grid += u' ';
+    }
+    return qstrdup(qPrintable(QStringLiteral("%1| %2 | %3 | %4 | image %5")
+                                  .arg(grid)
+                                  .arg(s.filled)
+                                  .arg(s.label3, s.label4)
+                                  .arg(s.board.cacheKey())));
+}
+Snapshot Take(GameWindow& game) {
+    return {game.State().BoardGrid, game.State().FilledCount, LabelText(*game.main, "Label3"),
+            LabelText(*game.main, "Label4"), game.main->PicSurface().Image()};
+}
+
+// A third of the face of cell (c, r): column i and row j, 0..2.
+QRect FaceThird(int c, int r, int i, int j) {
+    const QRect face = FacePixels(c, r);
+    const int third = face.width() / 3;
+    return {face.left() + i * third, face.top() + j * third, third, third};
+}
+
+}  // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void wholeGameFromTheKeyboard() {
+        GameWindow game;
+        Main& main = *game.main;
+        Child<QAction>(main, QStringLiteral("FileNieuw"))->trigger();
+        QCOMPARE(Cursor(main), QPoint(1, 1));
+        // The keys reach the board while a number button has the focus.
+        Child(main, QStringLiteral("GetalKnop5"))->setFocus();
+        GameState& state = game.State();
+        const Grid solution = state.SolutionGrid;
+        const QList<QPoint> open = EmptyCells(state.BoardGrid);
+        QVERIFY(!open.isEmpty());
+
+        // A wrong number, placed and taken away again.
+        const QPoint first = open.first();
+        const int wrong = solution(first.x(), first.y()) % 9 + 1;
+        GoTo(main, first);
+        QCOMPARE(Cursor(main), first);
+        Key(main, Qt::Key_0 + wrong);
+        QCOMPARE(state.SelectedNumber, wrong);
+        Key(main, Qt::Key_Return);
+        QCOMPARE(state.BoardGrid(first.x(), first.y()), wrong);
+        Key(main, Qt::Key_Backspace);
+        QCOMPARE(state.BoardGrid(first.x(), first.y()), 0);
+        QCOMPARE(state.FilledCount, 81 - static_cast<int>(open.size()));
+
+        QString prompt;
+        WhenModal([&](QWidget* modal) {
+            prompt = qobject_cast<QInputDialog*>(modal)->labelText();
+            AnswerInput(modal, QStringLiteral("Toetsenbord"));
+        });
+        for (int digit = 1; digit <= 9; ++digit) {
+            Key(main, Qt::Key_0 + digit, digit % 2 ? Qt::KeypadModifier : Qt::NoModifier);
+            for (const QPoint& cell : open) {
+                if (solution(cell.x(), cell.y()) == digit) {
+                    GoTo(main, cell);
+                    Key(main, Qt::Key_Space);
+                }
+            }
+        }
+        QVERIFY(state.Completed);
+        QCOMPARE(state.BoardGrid, solution);
+        QCOMPARE(state.FilledCount, 81);
+        QVERIFY(prompt.contains(state.FinalTime));
+        QCOMPARE(main.Scores().Entries(),
+                 QStringList{state.FinalTime + QStringLiteral(" - Toetsenbord")});
+        // The completed game stays completed.
+        Key(main, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(state.BoardGrid, solution);
+    }
+
+    void undoAndRedoGiveBackEveryState_data() {
+        QTest::addColumn<int>("redoKey");
+        QTest::addColumn<int>("redoModifiers");
+        QTest::newRow("Ctrl+Y") << static_cast<int>(Qt::Key_Y)
+                                << static_cast<int>(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Shift+Z") << static_cast<int>(Qt::Key_Z)
+                                      << static_cast<int>(Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    void undoAndRedoGiveBackEveryState() {
+        QFETCH(int, redoKey);
+        QFETCH(int, redoModifiers);
+        GameWindow game;
+        game.LayOut({"100000000"});
+        Main& main = *game.main;
+        const Grid& solution = game.State().SolutionGrid;
+        QList<Snapshot> states{Take(game)};
+        const auto move = [&](const std::function<void()>& act) {
+            act();
+            states << Take(game);
+        };
+        // Changes nothing, so there is nothing to take back.
+        const auto noMove = [&](const std::function<void()>& act) {
+            act();
+            QCOMPARE(Take(game), states.last());
+        };
+        const QColor marks = board::MarkColour(QColor(190, 0, 0));
+
+        Key(main, Qt::Key_1 + solution(2, 1) - 1);
+        Key(main, Qt::Key_Right);
+        move([&] { Key(main, Qt::Key_Space); });    // (2, 1) in the first colour
+        noMove([&] { Key(main, Qt::Key_Enter); });  // a number already there
+        noMove([&] { Key(main, Qt::Key_4, Qt::ControlModifier); });
+        Key(main, Qt::Key_Left);
+        noMove([&] { Key(main, Qt::Key_Space); });  // the given
+        noMove([&] { Key(main, Qt::Key_Delete); });
+        game.State().DigitColour = {0, 0, 0};
+        Key(main, Qt::Key_Down);
+        noMove([&] { Key(main, Qt::Key_Delete); });  // an empty cell
+        move([&] { Key(main, Qt::Key_1, Qt::ControlModifier); });
+        move([&] { Key(main, Qt::Key_9, Qt::ControlModifier | Qt::KeypadModifier); });
+        move([&] { Key(main, Qt::Key_5, Qt::ControlModifier); });
+        move([&] { Key(main, Qt::Key_5, Qt::ControlModifier); });  // taken away again
+        const QImage marked = game.main->PicSurface().Image();
+        QVERIFY(Colours(marked, FaceThird(1, 2, 0, 0)).contains(marks.rgb()));
+        QVERIFY(Colours(marked, FaceThird(1, 2, 2, 2)).contains(marks.rgb()));
+        QVERIFY(!Colours(marked, FaceThird(1, 2, 1, 1)).contains(marks.rgb()));
+        QTest::mouseClick(Child(main, QStringLiteral("Pic")), Qt::MiddleButton, {},
+                          FaceCentre(3, 3));
+        states << Take(game);
+        QVERIFY(Colours(game.main->PicSurface().Image(), FacePixels(3, 3)).contains(marks.rgb()));
+        GoTo(main, {1, 2});
+        move([&] { Key(main, Qt::Key_Space); });  // in black over the marks, which go
+        QCOMPARE(Colours(game.main->PicSurface().Image(), FacePixels(1, 2)),
+                 (QSet<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0)}));
+        GoTo(main, {2, 1});
+        move([&] { Key(main, Qt::Key_Delete); });  // the number in the first colour
+        GoTo(main, {3, 3});
+        move([&] { Key(main, Qt::Key_Backspace); });  // the marks
+        QCOMPARE(game.State().FilledCount, 2);
+
+        const auto undo = [&] { Key(main, Qt::Key_Z, Qt::ControlModifier); };
+        const auto redo = [&] { Key(main, redoKey, Qt::KeyboardModifiers(redoModifiers)); };
+        for (qsizetype k = states.size() - 2; k >= 0; --k) {
+            undo();
+            QCOMPARE(Take(game), states[k]);
+        }
+        undo();
+        QCOMPARE(Take(game), states.first());
+        for (qsizetype k = 1; k < states.size(); ++k) {
+            redo();
+            QCOMPARE(Take(game), states[k]);
+        }
+        QCOMPARE(Cursor(main), QPoint(3, 3));  // the cursor shows the cell given back
+        redo();
+        QCOMPARE(Take(game), states.last());
+
+        // A new move after an undo drops what could have been redone.
+        undo();
+        undo();
+        GoTo(main, {4, 4});
+        move([&] { Key(main, Qt::Key_Space); });
+        redo();
+        QCOMPARE(Take(game), states.last());
+        // A new puzzle starts a new history.
+        game.LayOut({"100000000"}, 2);
+        const Snapshot laidOut = Take(game);
+        undo();
+        QCOMPARE(Take(game), laidOut);
+    }
+
+    void keysDoNothing_data() {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("before the first puzzle") << "before";
+        QTest::newRow("solution shown") << "solution";
+        QTest::newRow("help shown") << "help";
+    }
+    void keysDoNothing() {
+        QFETCH(QString, when);
+        GameWindow game;
+        Main& main = *game.main;
+        if (when != u"before") {
+            game.LayOut({"100000000"});
+        }
+        auto* help = Child<QTextBrowser>(main, QStringLiteral("WebBrowser"));
+        if (when == u"solution") {
+            main.Knoptext(4)->setEnabled(true);
+            QTest::mouseClick(main.Knoptext(4), Qt::LeftButton);
+        } else if (when == u"help") {
+            game.folder.Write(QStringLiteral("help/help.htm"),
+                              QStringLiteral("<p>Regel</p>").repeated(200).toUtf8());
+            main.HelpInleiding_Click();
+            help = Child<QTextBrowser>(main, QStringLiteral("WebBrowser"));
+        }
+        const Snapshot before = Take(game);
+        const QPoint cursor = Cursor(main);
+        bool asked = false;
+        WhenModal(
+            [&](QWidget* modal) {
+                asked = true;
+                modal->close();
+            },
+            500);
+        // With the focus where it is, then on a number button.
+        for (bool onButton : {false, true}) {
+            if (onButton) {
+                Child(main, QStringLiteral("GetalKnop5"))->setFocus();
+            }
+            for (int key :
+                 {Qt::Key_Down, Qt::Key_Right, Qt::Key_5, Qt::Key_Space, Qt::Key_Delete}) {
+                Key(main, key);
+            }
+            Key(main, Qt::Key_3, Qt::ControlModifier);
+            Key(main, Qt::Key_Z, Qt::ControlModifier);
+        }
+        QTest::qWait(550);
+        QVERIFY(!asked);
+        QCOMPARE(game.State().SelectedNumber, 0);
+        QCOMPARE(Take(game), before);
+        QCOMPARE(Cursor(main), cursor);
+        if (help) {
+            // The page keeps its own keys.
+            QVERIFY(help->verticalScrollBar()->value() > 0);
+        }
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
