@@ -6,12 +6,12 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    GameState state;
-    ReadSettingsFile(QByteArrayView(data, static_cast<qsizetype>(size)), state);
-    if (state.Difficulty < MinDifficulty || state.Difficulty > MaxDifficulty) {
+    GameSettings settings;
+    ReadSettingsFile(QByteArrayView(data, static_cast<qsizetype>(size)), settings);
+    if (settings.Difficulty < MinDifficulty || settings.Difficulty > MaxDifficulty) {
         std::abort();
     }
-    for (const Rgb& colour : {state.DigitColour, state.HighlightColour}) {
+    for (const Rgb& colour : {settings.DigitColour, settings.HighlightColour}) {
         for (int component : {colour.red, colour.green, colour.blue}) {
             if (component < 0 || component > 255) {
                 std::abort();
@@ -19,12 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (int r = 1; r <= 9; ++r) {
-        if (state.PatternRows[r] != SoundPatternRow(state.PatternRows[r])) {
+        if (settings.PatternRows[r] != SoundPatternRow(settings.PatternRows[r])) {
             std::abort();
         }
     }
-    const QByteArray file = FormatSettingsFile(state);
-    GameState again;
+    const QByteArray file = FormatSettingsFile(settings);
+    GameSettings again;
     ReadSettingsFile(file, again);
     if (FormatSettingsFile(again) != file) {
         std::abort();

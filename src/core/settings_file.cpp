@@ -35,37 +35,38 @@ QString SoundPatternRow(const QString& row) {
     return sound;
 }
 
-void ReadSettingsFile(QByteArrayView text, GameState& state) {
+void ReadSettingsFile(QByteArrayView text, GameSettings& settings) {
     RecordReader reader(text);
     for (int r = 1; r <= 9; ++r) {
         const std::optional<QString> row = reader.NextText();
         if (!row) {
             return;
         }
-        state.PatternRows[r] = SoundPatternRow(*row);
+        settings.PatternRows[r] = SoundPatternRow(*row);
     }
     if (!reader.NextText()) {
         return;
     }
-    if (!ReadColour(reader, state.DigitColour) || !ReadColour(reader, state.HighlightColour)) {
+    if (!ReadColour(reader, settings.DigitColour) ||
+        !ReadColour(reader, settings.HighlightColour)) {
         return;
     }
     const std::optional<long long> difficulty = reader.NextNumber();
     if (!difficulty) {
         return;
     }
-    state.Difficulty = static_cast<int>(std::clamp(
+    settings.Difficulty = static_cast<int>(std::clamp(
         *difficulty, static_cast<long long>(MinDifficulty), static_cast<long long>(MaxDifficulty)));
 }
 
-QByteArray FormatSettingsFile(const GameState& state) {
+QByteArray FormatSettingsFile(const GameSettings& settings) {
     RecordWriter writer;
     for (int r = 1; r <= 9; ++r) {
-        writer.Text(state.PatternRows[r]).EndRecord();
+        writer.Text(settings.PatternRows[r]).EndRecord();
     }
     writer.Text(Separator).EndRecord();
-    WriteColour(writer, state.DigitColour);
-    WriteColour(writer, state.HighlightColour);
-    writer.Number(state.Difficulty).EndRecord();
+    WriteColour(writer, settings.DigitColour);
+    WriteColour(writer, settings.HighlightColour);
+    writer.Number(settings.Difficulty).EndRecord();
     return writer.Bytes();
 }

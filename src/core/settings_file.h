@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game_state.h"
+#include "core/settings.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -10,13 +10,13 @@
 // difficulty, one record each.
 inline const QString SettingsFileName = QStringLiteral("Sudoku.ini");
 
-// Takes over the values of the file, record by record, into the state. Reading stops at the first
-// record that is missing or cannot be converted; the values read until then stay, the rest keep
-// what the state held. Values are made sound on the way in: the difficulty is clamped into 2..8,
-// colour components into 0..255, and a pattern row becomes nine characters "0"/"1".
-void ReadSettingsFile(QByteArrayView text, GameState& state);
+// Takes over the values of the file, record by record, into the settings. Reading stops at the
+// first record that is missing or cannot be converted; the values read until then stay, the rest
+// keep what the settings held. Values are made sound on the way in: the difficulty is clamped
+// into 2..8, colour components into 0..255, and a pattern row becomes nine characters "0"/"1".
+void ReadSettingsFile(QByteArrayView text, GameSettings& settings);
 
-QByteArray FormatSettingsFile(const GameState& state);
+QByteArray FormatSettingsFile(const GameSettings& settings);
 
 // A pattern row of exactly nine characters: missing characters are "0", anything but "1" is "0".
 QString SoundPatternRow(const QString& row);

@@ -1,4 +1,5 @@
 #include "core/base_grids.h"
+#include "core/givens.h"
 #include "core/random.h"
 
 #include <QTest>
@@ -93,6 +94,35 @@ class TestGenerator : public QObject {
             }
         }
         QVERIFY(!IsValidSolution(grid));
+    }
+
+    void chanceGivesShareNearOneInDifficulty_data() {
+        QTest::addColumn<int>("difficulty");
+        QTest::newRow("2") << 2;
+        QTest::newRow("3") << 3;
+        QTest::newRow("8") << 8;
+    }
+    void chanceGivesShareNearOneInDifficulty() {
+        QFETCH(int, difficulty);
+        GameSettings settings;
+        settings.Difficulty = difficulty;
+        Random random;
+        constexpr int Layouts = 3000;
+        std::array<int, 81> perCell{};
+        std::size_t givens = 0;
+        for (int k = 0; k < Layouts; ++k) {
+            const CellSet chosen = ChooseGivens(settings, random);
+            givens += chosen.count();
+            for (std::size_t i = 0; i < 81; ++i) {
+                perCell[i] += chosen[i] ? 1 : 0;
+            }
+        }
+        const double share = static_cast<double>(givens) / (Layouts * 81);
+        QVERIFY2(std::abs(share - 1.0 / difficulty) < 0.005, qPrintable(QString::number(share)));
+        // Every cell has its chance: none is always or never given.
+        for (const int count : perCell) {
+            QVERIFY(count > 0 && count < Layouts);
+        }
     }
 };
 

@@ -9,10 +9,10 @@ const QByteArray DefaultFile =
     "\"000000000\"\r\n\"000000000\"\r\n\"000000000\"\r\n\"000000000\"\r\n"
     "\"---------------------------\"\r\n190,0,0\r\n255,0,0\r\n3\r\n";
 
-GameState Read(const QByteArray& text) {
-    GameState state;
-    ReadSettingsFile(text, state);
-    return state;
+GameSettings Read(const QByteArray& text) {
+    GameSettings settings;
+    ReadSettingsFile(text, settings);
+    return settings;
 }
 
 }  // namespace
@@ -21,7 +21,7 @@ class TestSettingsFile : public QObject {
     Q_OBJECT
   private slots:
     void defaultsWriteTheThirteenRecords() {
-        QCOMPARE(FormatSettingsFile(GameState{}), DefaultFile);
+        QCOMPARE(FormatSettingsFile(GameSettings{}), DefaultFile);
         QCOMPARE(FormatSettingsFile(Read(QByteArray())), DefaultFile);
     }
 
@@ -43,14 +43,14 @@ class TestSettingsFile : public QObject {
         for (int r = 1; r <= 9; ++r) {
             rows += "\"" + QByteArray(r, '1') + QByteArray(9 - r, '0') + "\"\r\n";
         }
-        const GameState state = Read(rows);
+        const GameSettings settings = Read(rows);
         for (int r = 1; r <= 9; ++r) {
-            QCOMPARE(state.PatternRows[r], QString(r, u'1') + QString(9 - r, u'0'));
+            QCOMPARE(settings.PatternRows[r], QString(r, u'1') + QString(9 - r, u'0'));
         }
-        QCOMPARE(state.DigitColour, (Rgb{190, 0, 0}));
-        QCOMPARE(state.HighlightColour, (Rgb{255, 0, 0}));
-        QCOMPARE(state.Difficulty, 3);
-        QVERIFY(FormatSettingsFile(state).endsWith("190,0,0\r\n255,0,0\r\n3\r\n"));
+        QCOMPARE(settings.DigitColour, (Rgb{190, 0, 0}));
+        QCOMPARE(settings.HighlightColour, (Rgb{255, 0, 0}));
+        QCOMPARE(settings.Difficulty, 3);
+        QVERIFY(FormatSettingsFile(settings).endsWith("190,0,0\r\n255,0,0\r\n3\r\n"));
     }
 
     void damagedValuesAreMadeSound_data() {
@@ -78,12 +78,12 @@ class TestSettingsFile : public QObject {
     void damagedValuesAreMadeSound() {
         QFETCH(QByteArray, tail);
         QByteArray file = DefaultFile.left(DefaultFile.indexOf("190"));
-        const GameState state = Read(file + tail);
-        QTEST(state.DigitColour, "digit");
-        QTEST(state.HighlightColour, "highlight");
-        QTEST(state.Difficulty, "difficulty");
+        const GameSettings settings = Read(file + tail);
+        QTEST(settings.DigitColour, "digit");
+        QTEST(settings.HighlightColour, "highlight");
+        QTEST(settings.Difficulty, "difficulty");
         // Whatever was read, the rewritten file is complete and reads back the same.
-        const QByteArray rewritten = FormatSettingsFile(state);
+        const QByteArray rewritten = FormatSettingsFile(settings);
         QCOMPARE(rewritten.count("\r\n"), 13);
         QCOMPARE(FormatSettingsFile(Read(rewritten)), rewritten);
     }
@@ -103,18 +103,18 @@ class TestSettingsFile : public QObject {
     void patternRowsBecomeNineZerosAndOnes() {
         QFETCH(QString, row);
         QTEST(SoundPatternRow(row), "sound");
-        const GameState state = Read("\"" + row.toUtf8() + "\"\r\n");
-        QTEST(state.PatternRows[1], "sound");
-        QCOMPARE(state.PatternRows[2], QStringLiteral("000000000"));
+        const GameSettings settings = Read("\"" + row.toUtf8() + "\"\r\n");
+        QTEST(settings.PatternRows[1], "sound");
+        QCOMPARE(settings.PatternRows[2], QStringLiteral("000000000"));
     }
 
     void unquotedAndBlankPaddedValuesAreRead() {
-        const GameState state = Read(
+        const GameSettings settings = Read(
             "010101010\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n"
             "sep\r\n 1 , 2 , 3 \r\n4,5,6\n7\n");
-        QCOMPARE(state.PatternRows[1], QStringLiteral("010101010"));
-        QCOMPARE(state.DigitColour, (Rgb{1, 2, 3}));
-        QCOMPARE(state.Difficulty, 7);
+        QCOMPARE(settings.PatternRows[1], QStringLiteral("010101010"));
+        QCOMPARE(settings.DigitColour, (Rgb{1, 2, 3}));
+        QCOMPARE(settings.Difficulty, 7);
     }
 };
 

@@ -25,20 +25,16 @@ struct GameWindow {
     TestProgramFolder folder;
     std::unique_ptr<Main> main;
 
-    GameState& State() { return main->State(); }
+    GameModel& Model() { return main->Model(); }
+    GameSettings& Settings() { return main->Settings(); }
 
     // Lays out grid n under symmetry t with givens from the pattern rows.
     void LayOut(const QStringList& pattern, int n = 1, int t = 1) {
-        State().UsePattern = true;
+        Settings().UsePattern = true;
         for (int r = 1; r <= 9; ++r) {
-            State().PatternRows[r] = pattern.value(r - 1, QStringLiteral("000000000"));
+            Settings().PatternRows[r] = pattern.value(r - 1, QStringLiteral("000000000"));
         }
-        const Grid solution = TransformedGrid(n, t);
-        State().SolutionGrid = solution;
-        State().BoardGrid = solution;
-        main->GameBoard().ClearBoard();
-        main->GameBoard().DrawPuzzle();
-        main->StartKlok();
+        main->LayOutPuzzle(TransformedGrid(n, t));
     }
 };
 

@@ -55,8 +55,8 @@ void SetUpBar(QScrollBar* bar, int minimum, int maximum) {
 
 }  // namespace
 
-Config::Config(GameState& state, QWidget* oplossing, QWidget* parent)
-    : QDialog(parent), state_(state), oplossing_(oplossing) {
+Config::Config(GameSettings& settings, QWidget* oplossing, QWidget* parent)
+    : QDialog(parent), settings_(settings), oplossing_(oplossing) {
     Form_Load();
 }
 
@@ -99,16 +99,16 @@ void Config::Form_Load() {
 
     // The controls show the current settings; each then writes back what it shows, so that a
     // value outside a bar's range is brought within it.
-    hScroll1_->setValue(std::clamp(state_.Difficulty, MinDifficulty, MaxDifficulty));
+    hScroll1_->setValue(std::clamp(settings_.Difficulty, MinDifficulty, MaxDifficulty));
     HScroll1_Change();
-    hScroll2_->setValue(std::clamp(state_.DigitColour.red, 0, 255));
-    hScroll3_->setValue(std::clamp(state_.DigitColour.green, 0, 255));
-    hScroll4_->setValue(std::clamp(state_.DigitColour.blue, 0, 255));
+    hScroll2_->setValue(std::clamp(settings_.DigitColour.red, 0, 255));
+    hScroll3_->setValue(std::clamp(settings_.DigitColour.green, 0, 255));
+    hScroll4_->setValue(std::clamp(settings_.DigitColour.blue, 0, 255));
     HScroll2_Change();
     HScroll3_Change();
     HScroll4_Change();
-    checkPatroon_->setChecked(state_.UsePattern);
-    checkZet_->setChecked(state_.CheckMoves);
+    checkPatroon_->setChecked(settings_.UsePattern);
+    checkZet_->setChecked(settings_.CheckMoves);
 
     connect(hScroll1_, &QScrollBar::valueChanged, this, &Config::HScroll1_Change);
     connect(hScroll2_, &QScrollBar::valueChanged, this, &Config::HScroll2_Change);
@@ -129,37 +129,37 @@ int Config::PreviewColour() const {
 }
 
 void Config::PaintPreview() {
-    const Rgb& colour = state_.DigitColour;
+    const Rgb& colour = settings_.DigitColour;
     SetControlColour(label5_, QPalette::Window, QColor(colour.red, colour.green, colour.blue));
 }
 
 void Config::HScroll1_Change() {
-    state_.Difficulty = hScroll1_->value();
-    label3_->setText(QString::number(state_.Difficulty));
+    settings_.Difficulty = hScroll1_->value();
+    label3_->setText(QString::number(settings_.Difficulty));
     label3_->adjustSize();
 }
 
 void Config::HScroll2_Change() {
-    state_.DigitColour.red = hScroll2_->value();
+    settings_.DigitColour.red = hScroll2_->value();
     PaintPreview();
 }
 
 void Config::HScroll3_Change() {
-    state_.DigitColour.green = hScroll3_->value();
+    settings_.DigitColour.green = hScroll3_->value();
     PaintPreview();
 }
 
 void Config::HScroll4_Change() {
-    state_.DigitColour.blue = hScroll4_->value();
+    settings_.DigitColour.blue = hScroll4_->value();
     PaintPreview();
 }
 
 void Config::CheckPatroon_Click() {
-    state_.UsePattern = checkPatroon_->isChecked();
+    settings_.UsePattern = checkPatroon_->isChecked();
 }
 
 void Config::CheckZet_Click() {
-    state_.CheckMoves = checkZet_->isChecked();
+    settings_.CheckMoves = checkZet_->isChecked();
 }
 
 void Config::OplosKnopaan_Click() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game_state.h"
+#include "core/settings.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -14,12 +14,12 @@ class QScrollBar;
 
 // The settings: difficulty, the colour of the player's digits, the pattern, the sound after each
 // move and the switch of the main window's solution command. Every change is written into the
-// game state the moment it is made; "Ok" only closes the dialog.
+// game settings the moment it is made; "Ok" only closes the dialog.
 class Config : public QDialog {
     Q_OBJECT
   public:
     // `oplossing` is the main window's "Oplossing" command, which "Aan" and "Uit" switch.
-    Config(GameState& state, QWidget* oplossing, QWidget* parent = nullptr);
+    Config(GameSettings& settings, QWidget* oplossing, QWidget* parent = nullptr);
     ~Config() override;
 
     // The colour the preview shows, as red + 256 x green + 65536 x blue.
@@ -39,7 +39,7 @@ class Config : public QDialog {
     void Form_Load();
     void PaintPreview();
 
-    GameState& state_;
+    GameSettings& settings_;
     QPointer<QWidget> oplossing_;
     std::unique_ptr<Controls> controls_;
     QScrollBar* hScroll1_ = nullptr;

@@ -127,11 +127,6 @@ bool Loadform::LoadSelectedPuzzle() {
     if (!grid) {
         return false;
     }
-    GameState& state = main_.State();
-    state.BoardGrid = *grid;
-    state.SolutionGrid = *grid;
-    main_.GameBoard().ClearBoard();
-    main_.GameBoard().DrawPuzzle();
-    main_.StartKlok();
+    main_.LayOutPuzzle(*grid);
     return true;
 }

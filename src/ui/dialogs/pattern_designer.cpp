@@ -42,8 +42,8 @@ QString Patroonform::ExplanationText() {
            QStringLiteral("die zichtbaar blijven volgens een vast patroon.");
 }
 
-Patroonform::Patroonform(GameState& state, QWidget* parent)
-    : QDialog(parent), state_(state), picture1_(PictureTwips, PictureTwips) {
+Patroonform::Patroonform(GameSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), picture1_(PictureTwips, PictureTwips) {
     Form_Load();
 }
 
@@ -86,7 +86,7 @@ void Patroonform::Form_Load() {
 
     // A row that came in short or damaged shows the cells it does mark; "Ok" writes it whole.
     for (int r = 1; r <= 9; ++r) {
-        const QString& row = state_.PatternRows[r];
+        const QString& row = settings_.PatternRows[r];
         for (int col = 1; col <= 9 && col <= row.size(); ++col) {
             if (row[col - 1] == u'1') {
                 PaintFace(col, r, SetFace);
@@ -129,7 +129,7 @@ void Patroonform::OkKnop_Click() {
                 row[c - 1] = u'1';
             }
         }
-        state_.PatternRows[r] = row;
+        settings_.PatternRows[r] = row;
     }
     accept();
 }

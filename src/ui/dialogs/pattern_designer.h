@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game_state.h"
+#include "core/settings.h"
 #include "platform/surface.h"
 
 #include <QColor>
@@ -18,7 +18,7 @@ class SurfaceView;
 class Patroonform : public QDialog {
     Q_OBJECT
   public:
-    explicit Patroonform(GameState& state, QWidget* parent = nullptr);
+    explicit Patroonform(GameSettings& settings, QWidget* parent = nullptr);
     ~Patroonform() override;
 
     // The grid the player draws on.
@@ -44,7 +44,7 @@ class Patroonform : public QDialog {
     void Form_Load();
     void PaintFace(int c, int r, const QColor& colour);
 
-    GameState& state_;
+    GameSettings& settings_;
     Surface picture1_;
     std::unique_ptr<Controls> controls_;
     SurfaceView* picture1View_ = nullptr;

@@ -4,10 +4,8 @@
 #include "platform/pause.h"
 #include "platform/pictures.h"
 #include "ui/game/board_geometry.h"
-#include "ui/game/board_painter.h"
 #include "ui/game/main_window.h"
 
-#include <QLabel>
 #include <QPointer>
 
 void Main::GetalKnop_Click(int index) {
@@ -19,11 +17,11 @@ void Main::GetalKnop_Click(int index) {
     }
     PlaceTwips(button, GetalKnopLeft, GetalKnopTop(index), 480, 480);
     button->SetPicture(Plaatjes::Knop(index, true));
-    state_.SelectedNumber = index;
+    model_.SelectNumber(index);
 }
 
 bool Main::NumberChosen() {
-    if (state_.SelectedNumber != 0) {
+    if (model_.SelectedNumber() != 0) {
         return true;
     }
     const QPointer<Main> self(this);
@@ -42,13 +40,13 @@ bool Main::NumberChosen() {
 }
 
 void Main::Pic_MouseDown(int button, QPointF at) {
-    if (!state_.GameActive || !NumberChosen()) {
+    if (!model_.GameActive() || !NumberChosen()) {
         return;
     }
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             if (board::Hits(c, r, at)) {
-                ClickCell(button, {c, r}, at, state_.SelectedNumber);
+                ClickCell(button, {c, r}, at, model_.SelectedNumber());
                 return;
             }
         }
@@ -60,73 +58,26 @@ void Main::ClickCell(int button, QPoint cell, QPointF at, int digit) {
     if (board::IsClosedColour(pic_.Pixel(at))) {
         return;
     }
+    const Rgb& ink = settings_.DigitColour;
     switch (button) {
         case 1:
-            PlaceNumber(cell, digit);
+            model_.Place(cell, digit, ink);
             break;
         case 2:
-            EmptyCell(cell);
+            model_.Empty(cell);
             break;
-        case 4:
-            ToggleMark(cell, digit);
+        case 4: {
+            const QColor marks = board::MarkColour(QColor(ink.red, ink.green, ink.blue));
+            model_.ToggleMark(cell, digit, {marks.red(), marks.green(), marks.blue()});
             break;
+        }
         default:
             break;
     }
 }
 
-void Main::PlaceNumber(QPoint cell, int digit) {
-    if (state_.BoardGrid(cell.x(), cell.y()) == 0) {
-        const Rgb& colour = state_.DigitColour;
-        ChangeCell(cell, {digit, {}, QColor(colour.red, colour.green, colour.blue)});
-    }
-    // A number already in the cell is judged again.
-    CheckMove(cell.x(), cell.y());
-}
-
-void Main::EmptyCell(QPoint cell) {
-    if (state_.BoardGrid(cell.x(), cell.y()) != 0 || marks_[cell.x()][cell.y()].any()) {
-        ChangeCell(cell, {});
-    }
-    ShowCorrectCount();
-}
-
-void Main::ToggleMark(QPoint cell, int digit) {
-    if (state_.BoardGrid(cell.x(), cell.y()) != 0) {
-        return;
-    }
-    CellContent marked = Content(cell);
-    marked.marks.flip(static_cast<std::size_t>(digit));
-    const Rgb& colour = state_.DigitColour;
-    marked.ink = board::MarkColour(QColor(colour.red, colour.green, colour.blue));
-    ChangeCell(cell, marked);
-}
-
-Main::CellContent Main::Content(QPoint cell) const {
-    const int c = cell.x();
-    const int r = cell.y();
-    return {state_.BoardGrid(c, r), marks_[c][r], inks_[c][r]};
-}
-
-void Main::ShowContent(QPoint cell, const CellContent& content) {
-    const int c = cell.x();
-    const int r = cell.y();
-    board::PaintFace(pic_, c, r, board::EmptyFace);
-    if (content.digit != 0) {
-        board::DrawDigit(pic_, c, r, content.digit, content.ink);
-    } else {
-        board::DrawMarks(pic_, c, r, content.marks, content.ink);
-    }
-    state_.FilledCount +=
-        static_cast<int>(content.digit != 0) - static_cast<int>(state_.BoardGrid(c, r) != 0);
-    state_.BoardGrid(c, r) = static_cast<std::uint8_t>(content.digit);
-    marks_[c][r] = content.marks;
-    inks_[c][r] = content.ink;
-    label3_->setText(FilledText(state_.FilledCount));
-}
-
 void Main::Pic_MouseMove(QPointF at) {
-    if (!state_.GameActive) {
+    if (!model_.GameActive()) {
         return;
     }
     for (int r = 1; r <= 9; ++r) {
@@ -135,16 +86,9 @@ void Main::Pic_MouseMove(QPointF at) {
                 continue;
             }
             if (!board::IsClosedColour(pic_.Pixel(at))) {
-                MoveCursor({c, r});
+                model_.MoveCursor({c, r});
             }
             return;
         }
     }
-}
-
-void Main::MoveCursor(QPoint cell) {
-    cursor_ = cell;
-    PlaceTwips(shape1_, static_cast<int>(board::HitLeft(cell.x())) + 15,
-               static_cast<int>(board::HitTop(cell.y())) + 15, board::HighlightSize,
-               board::HighlightSize);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game_state.h"
+#include "core/grid.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,6 @@
 // The menus' and the command column's actions, the stopwatch and the help pages.
 #include "core/base_grids.h"
+#include "core/givens.h"
 #include "core/maker.h"
 #include "platform/controls.h"
 #include "platform/files.h"
@@ -13,29 +14,27 @@
 #include <QTextBrowser>
 
 void Main::StartKlok() {
-    state_.ClockTicks = -1;
-    stopwatch_.Start(Stopwatch::Clock::now());
+    model_.StartClock(Stopwatch::Clock::now());
     stopWatch_.start();
     label2_->setText(QStringLiteral("0:00:00:0"));
 }
 
 void Main::StopWatch_Timer() {
-    state_.ClockTicks = stopwatch_.Tick(Stopwatch::Clock::now());
-    label2_->setText(ClockText(state_.ClockTicks));
+    label2_->setText(ClockText(model_.Tick(Stopwatch::Clock::now())));
 }
 
 void Main::GeneratePuzzle() {
     ShowBusyPointer();
     const int n = random_.Draw(BaseGridCount);
     const int t = random_.Draw(TransformationCount);
-    label5_->setText(QStringLiteral("%1 / %2").arg(n).arg(t));
-    const Grid solution = TransformedGrid(n, t);
-    state_.BoardGrid = solution;
-    state_.SolutionGrid = solution;
-    board_.ClearBoard();
-    board_.DrawPuzzle();
-    StartKlok();
+    model_.SetOrigin(n, t);
+    LayOutPuzzle(TransformedGrid(n, t));
     ShowArrowPointer();
+}
+
+void Main::LayOutPuzzle(const Grid& solution) {
+    model_.LayOut(solution, ChooseGivens(settings_, random_));
+    StartKlok();
 }
 
 void Main::FileNieuw_Click() {

@@ -94,36 +94,38 @@ bool Main::BoardKey(const QKeyEvent& key) {
     const bool repeats = meaning.action == KeyAction::Move || meaning.action == KeyAction::Undo ||
                          meaning.action == KeyAction::Redo;
     const bool help = webBrowser_ && webBrowser_->isVisible();
-    if (!state_.GameActive || !picView_->isVisible() || help || (key.isAutoRepeat() && !repeats)) {
+    if (!model_.GameActive() || !picView_->isVisible() || help ||
+        (key.isAutoRepeat() && !repeats)) {
         return true;
     }
-    const QPointF corner = board::FaceCorner(cursor_.x(), cursor_.y());
+    const QPoint cursor = model_.Cursor();
+    const QPointF corner = board::FaceCorner(cursor.x(), cursor.y());
     switch (meaning.action) {
         case KeyAction::Choose:
             GetalKnop_Click(meaning.digit);
             break;
         case KeyAction::Place:
             if (NumberChosen()) {
-                ClickCell(1, cursor_, corner, state_.SelectedNumber);
+                ClickCell(1, cursor, corner, model_.SelectedNumber());
             }
             break;
         case KeyAction::Empty:
             if (NumberChosen()) {
-                ClickCell(2, cursor_, corner, state_.SelectedNumber);
+                ClickCell(2, cursor, corner, model_.SelectedNumber());
             }
             break;
         case KeyAction::Mark:
-            ClickCell(4, cursor_, corner, meaning.digit);
+            ClickCell(4, cursor, corner, meaning.digit);
             break;
         case KeyAction::Undo:
-            Undo();
+            model_.Undo();
             break;
         case KeyAction::Redo:
-            Redo();
+            model_.Redo();
             break;
         default:
-            MoveCursor({std::clamp(cursor_.x() + meaning.step.x(), 1, 9),
-                        std::clamp(cursor_.y() + meaning.step.y(), 1, 9)});
+            model_.MoveCursor({std::clamp(cursor.x() + meaning.step.x(), 1, 9),
+                               std::clamp(cursor.y() + meaning.step.y(), 1, 9)});
             break;
     }
     return true;

@@ -57,7 +57,7 @@ int Main::KnoptextTop(int i) {
 Main::Main()
     : pic_(board::BoardTwips, board::BoardTwips),
       pic2_(board::BoardTwips, board::BoardTwips),
-      board_(state_, boardControls_, random_) {
+      board_(model_, boardControls_) {
     Form_Load();
 }
 
@@ -141,7 +141,7 @@ void Main::Form_Load() {
     boardControls_.Shape1 = shape1_;
     boardControls_.GetalLabel = getalLabel_;
     boardControls_.GetalKnop = getalKnop_;
-    boardControls_.PuzzleLaidOut = [this] { StartHistory(); };
+    ConnectModel();
 
     connect(picView_, &SurfaceView::MouseDown, this, &Main::Pic_MouseDown);
     connect(picView_, &SurfaceView::MouseMove, this,
@@ -151,8 +151,8 @@ void Main::Form_Load() {
 
     board_.DrawGrid();
     LoadSettings();
-    shape1->SetColour(QColor(state_.HighlightColour.red, state_.HighlightColour.green,
-                             state_.HighlightColour.blue));
+    shape1->SetColour(QColor(settings_.HighlightColour.red, settings_.HighlightColour.green,
+                             settings_.HighlightColour.blue));
     LoadScoreList();
     // Leaving the desktop session ends the program the way closing the window does.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { SaveFiles(); });
@@ -162,11 +162,11 @@ void Main::LoadSettings() {
     const QString path = DataPath(SettingsFileName);
     const std::optional<QByteArray> text = ReadFileBytes(path);
     if (text) {
-        ReadSettingsFile(*text, state_);
+        ReadSettingsFile(*text, settings_);
     }
     // A missing or damaged file is replaced by a complete one; a good one already reads as it
     // would be written.
-    const QByteArray normal = FormatSettingsFile(state_);
+    const QByteArray normal = FormatSettingsFile(settings_);
     if (text != normal) {
         WriteFileAtomically(path, normal);
     }
@@ -181,7 +181,7 @@ void Main::LoadScoreList() {
 }
 
 void Main::SaveFiles() {
-    UpdateFile(DataPath(SettingsFileName), FormatSettingsFile(state_));
+    UpdateFile(DataPath(SettingsFileName), FormatSettingsFile(settings_));
     SaveScoreList();
 }
 

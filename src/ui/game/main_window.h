@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/clock.h"
-#include "core/game_state.h"
+#include "core/game_model.h"
 #include "core/random.h"
 #include "core/score_list.h"
+#include "core/settings.h"
 #include "platform/surface.h"
 #include "ui/game/board.h"
 
@@ -11,10 +11,8 @@
 #include <QPoint>
 #include <QStringList>
 #include <QTimer>
-#include <QUndoStack>
 
 #include <array>
-#include <bitset>
 #include <memory>
 
 class ClickLabel;
@@ -25,15 +23,17 @@ class QKeyEvent;
 class QLabel;
 class QTextBrowser;
 
-// The game window: it owns the game state and the score list, lays out the board, the number
-// buttons, the command column, the clock and the counters, and carries the menus.
+// The game window: it owns the game in progress, the settings and the score list, lays out the
+// board, the number buttons, the command column, the clock and the counters, and carries the
+// menus. It turns clicks and keys into moves of the game and draws what the game says changed.
 class Main : public QMainWindow {
     Q_OBJECT
   public:
     Main();
     ~Main() override;
 
-    GameState& State() { return state_; }
+    GameModel& Model() { return model_; }
+    GameSettings& Settings() { return settings_; }
     ScoreList& Scores() { return scores_; }
     Board& GameBoard() { return board_; }
     Surface& PicSurface() { return pic_; }
@@ -45,10 +45,8 @@ class Main : public QMainWindow {
     void StartKlok();
     // A new game from one of the base grids under one of the symmetries.
     void GeneratePuzzle();
-    // Judges the number in cell (column, row) after a left click, and completes the game when the
-    // board is solved.
-    void CheckMove(int column, int row);
-    void ShowCorrectCount();
+    // A new game of this solution: its givens chosen, drawn, and the clock started.
+    void LayOutPuzzle(const Grid& solution);
     // Writes Sudoku.ini and Scorelijst.lst into the data folder.
     void SaveFiles();
 
@@ -81,15 +79,6 @@ class Main : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // What an open cell shows: its number in the colour it was drawn in, or the pencil marks of
-    // an empty cell in theirs.
-    struct CellContent {
-        int digit = 0;
-        std::bitset<10> marks;
-        QColor ink;
-    };
-    class CellChange;
-
     void Form_Load();
     void BuildMenus();
     void ToggleSolution();
@@ -105,18 +94,13 @@ class Main : public QMainWindow {
     bool NumberChosen();
     // A click with mouse button 1, 2 or 4 at a point of a cell, with the number to place or mark.
     void ClickCell(int button, QPoint cell, QPointF at, int digit);
-    void PlaceNumber(QPoint cell, int digit);
-    void EmptyCell(QPoint cell);
-    void ToggleMark(QPoint cell, int digit);
-    void MoveCursor(QPoint cell);
-    CellContent Content(QPoint cell) const;
-    // Draws the content in the cell and keeps BoardGrid, FilledCount and Label3 with it.
-    void ShowContent(QPoint cell, const CellContent& content);
-    // A change of a cell that can be taken back.
-    void ChangeCell(QPoint cell, const CellContent& content);
-    void StartHistory();
-    void Undo();
-    void Redo();
+    // Draws what the game says changed.
+    void ConnectModel();
+    void ShowCell(QPoint cell);
+    void ShowCursor(QPoint cell);
+    void ShowShownCorrectCount();
+    void JudgeAloud(bool right);
+    void Complete();
     // Acts on one of the board's keys; false for any other key.
     bool BoardKey(const QKeyEvent& key);
 
@@ -124,13 +108,13 @@ class Main : public QMainWindow {
     static int GetalKnopTop(int i);
     static constexpr int GetalKnopLeft = 180;
 
-    GameState state_;
+    GameSettings settings_;
+    GameModel model_;
     ScoreList scores_;
     // The entries as Scorelijst.lst holds them, last read or written: a list that the run leaves
     // as it was leaves the file alone, with its bytes in whichever form they were written.
     QStringList scoresOnDisk_;
     Random random_;
-    Stopwatch stopwatch_;
     Surface pic_;
     Surface pic2_;
     std::unique_ptr<Controls> controls_;
@@ -149,9 +133,4 @@ class Main : public QMainWindow {
     QTimer stopWatch_;
     BoardControls boardControls_;
     Board board_;
-    // The keyboard's cell, the pencil marks and colours of the cells, and the moves of this game.
-    QPoint cursor_{1, 1};
-    std::array<std::array<std::bitset<10>, 10>, 10> marks_{};
-    std::array<std::array<QColor, 10>, 10> inks_{};
-    QUndoStack history_;
 };

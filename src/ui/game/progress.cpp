@@ -1,55 +1,91 @@
-// Judging the board after each move, and the completion of a game.
+// What the game says changed, shown: cells, counters, the judgement of a move and the completion
+// of a game.
+#include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
+#include "ui/game/board_geometry.h"
+#include "ui/game/board_painter.h"
 #include "ui/game/main_window.h"
 
 #include <QLabel>
 #include <QPointer>
 
-void Main::ShowCorrectCount() {
-    int correct = 0;
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            if (state_.BoardGrid(c, r) == state_.SolutionGrid(c, r)) {
-                ++correct;
-            }
-        }
-    }
-    label4_->setText(QString::number(correct) + QStringLiteral(" getallen goed geplaatst zijn."));
+namespace {
+
+QColor ToColour(Rgb ink) {
+    return QColor(ink.red, ink.green, ink.blue);
 }
 
-void Main::CheckMove(int column, int row) {
-    // A game is completed once; later clicks on the solved board only recount.
-    const bool solved = !state_.Completed && board_.IsSolved();
-    // A puzzle with more than one solution is solved by any of them, and the one the player found
-    // becomes the solution that every judgement, the counter and the solution board show.
-    if (solved && state_.BoardGrid != state_.SolutionGrid) {
-        board_.TakeBoardAsSolution();
+}  // namespace
+
+void Main::ConnectModel() {
+    connect(&model_, &GameModel::laidOut, this, [this] {
+        board_.ClearBoard();
+        board_.DrawPuzzle();
+        ShowCursor(model_.Cursor());
+    });
+    connect(&model_, &GameModel::originChanged, this, [this] {
+        label5_->setText(QStringLiteral("%1 / %2").arg(model_.GridNumber()).arg(model_.Symmetry()));
+    });
+    connect(&model_, &GameModel::cellChanged, this, &Main::ShowCell);
+    connect(&model_, &GameModel::solutionChanged, this,
+            [this](QPoint cell) { board_.DrawSolutionCell(cell); });
+    connect(&model_, &GameModel::cursorMoved, this, &Main::ShowCursor);
+    // The sound comes before the count, and the count before the completion.
+    connect(&model_, &GameModel::moveJudged, this,
+            [this](QPoint, bool right) { JudgeAloud(right); });
+    connect(&model_, &GameModel::correctCountShown, this, &Main::ShowShownCorrectCount);
+    connect(&model_, &GameModel::completed, this, &Main::Complete);
+}
+
+void Main::ShowCell(QPoint cell) {
+    const int c = cell.x();
+    const int r = cell.y();
+    const CellContent content = model_.Content(cell);
+    board::PaintFace(pic_, c, r, board::EmptyFace);
+    if (content.digit != 0) {
+        board::DrawDigit(pic_, c, r, content.digit, ToColour(content.ink));
+    } else {
+        board::DrawMarks(pic_, c, r, content.marks, ToColour(content.ink));
     }
-    if (state_.CheckMoves) {
-        PlayWave(ProgramPath(state_.BoardGrid(column, row) == state_.SolutionGrid(column, row)
-                                 ? QStringLiteral("sounds/goed.wav")
-                                 : QStringLiteral("sounds/fout.wav")));
+    label3_->setText(FilledText(model_.FilledCount()));
+}
+
+void Main::ShowCursor(QPoint cell) {
+    PlaceTwips(shape1_, static_cast<int>(board::HitLeft(cell.x())) + 15,
+               static_cast<int>(board::HitTop(cell.y())) + 15, board::HighlightSize,
+               board::HighlightSize);
+}
+
+void Main::ShowShownCorrectCount() {
+    const std::optional<int> count = model_.ShownCorrectCount();
+    // Before the first judgement the line shows what it showed at the start.
+    label4_->setText(count ? QString::number(*count) +
+                                 QStringLiteral(" getallen goed geplaatst zijn.")
+                           : QStringLiteral("0"));
+}
+
+void Main::JudgeAloud(bool right) {
+    if (settings_.CheckMoves) {
+        PlayWave(ProgramPath(right ? QStringLiteral("sounds/goed.wav")
+                                   : QStringLiteral("sounds/fout.wav")));
     }
-    ShowCorrectCount();
-    if (!solved) {
-        return;
-    }
-    state_.Completed = true;
+}
+
+void Main::Complete() {
     board_.ShowInfo(QStringLiteral("Gefeliciteerd met het oplossen van de puzzel..."));
     stopWatch_.stop();
-    state_.FinalTime = label2_->text();
     const QPointer<Main> self(this);
     const QString name = InputBox(this, QStringLiteral("U hebt de puzzel foutloos ingevuld.\r\n"
                                                        "De tijd is %1\r\n"
                                                        "Geef uw naam op voor de scorelijst.")
-                                            .arg(state_.FinalTime));
+                                            .arg(model_.FinalTime()));
     if (!self) {
         return;
     }
     if (!name.isEmpty()) {
-        scores_.Insert(ScoreEntry(state_.FinalTime, name));
+        scores_.Insert(ScoreEntry(model_.FinalTime(), name));
     }
     board_.ShowInfo(QStringLiteral("Info"));
 }

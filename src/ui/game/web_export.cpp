@@ -26,7 +26,7 @@ void Main::ExportWebPage() {
     const QString folder = DataPath(QStringLiteral("website"));
     const QString path = folder + QStringLiteral("/sudoku.htm");
     // The page replaces the old one whole, so the browser never sees half a page or an old one.
-    if (!EnsureFolder(folder) || !WriteFileAtomically(path, WebPage(state_.BoardGrid))) {
+    if (!EnsureFolder(folder) || !WriteFileAtomically(path, WebPage(model_.BoardGrid()))) {
         MessageBox(this, WebPageFailureText(path), QStringLiteral(" Error"), Buttons::Ok,
                    BoxIcon::Exclamation);
         return;

@@ -36,11 +36,11 @@ void Main::Puntenlijst_Click() {
 }
 
 void Main::ToolsGonfig_Click() {
-    OpenModal<Config>(state_, knoptext_[4], this);
+    OpenModal<Config>(settings_, knoptext_[4], this);
 }
 
 void Main::ToolsPatroonOntwerpen_Click() {
-    OpenModal<Patroonform>(state_, this);
+    OpenModal<Patroonform>(settings_, this);
 }
 
 void Main::LoadPuzzle() {

@@ -455,10 +455,10 @@ class TestAfdrukken : public QObject {
         GameWindow game;
         game.LayOut({"110000000", "000000000", "000000000", "000000000", "000010000", "000000000",
                      "000000000", "000000000", "000000001"});
-        game.State().DigitColour = {0, 0, 200};
-        game.main->GetalKnop_Click(game.State().SolutionGrid(4, 4));
+        game.Settings().DigitColour = {0, 0, 200};
+        game.main->GetalKnop_Click(game.Model().SolutionGrid()(4, 4));
         game.main->Pic_MouseDown(1, QPointF(board::CellLeft(4) + 262, board::CellTop(4) + 262));
-        QVERIFY(game.State().BoardGrid(4, 4) != 0);
+        QVERIFY(game.Model().BoardGrid()(4, 4) != 0);
         QImage preview;
         WhenModal([&](QWidget* modal) {
             auto* dialog = qobject_cast<Afdrukken*>(modal);
@@ -496,7 +496,7 @@ class TestAfdrukken : public QObject {
         for (const QPoint at :
              {QPoint(1, 1), QPoint(2, 1), QPoint(4, 4), QPoint(5, 5), QPoint(9, 9)}) {
             const QRectF square(900 + (at.x() - 1) * cell, 2700 + (at.y() - 1) * cell, cell, cell);
-            const QString number = QString::number(game.State().BoardGrid(at.x(), at.y()));
+            const QString number = QString::number(game.Model().BoardGrid()(at.x(), at.y()));
             QVERIFY2(std::any_of(words.begin(), words.end(),
                                  [&](const PdfWord& word) {
                                      return word.text == number && square.contains(word.box);

@@ -54,7 +54,7 @@ void Press(QWidget* dialog, const QString& name) {
 
 // A settings dialog on its own state, shown and ready for clicks.
 struct Settings {
-    explicit Settings(const GameState& start = {}) : state(start) {
+    explicit Settings(const GameSettings& start = {}) : state(start) {
         QApplication::setQuitOnLastWindowClosed(false);
         oplossing.setEnabled(false);
         dialog = std::make_unique<Config>(state, &oplossing);
@@ -62,14 +62,14 @@ struct Settings {
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     }
     QScrollBar* Bar(const QString& name) const { return Find<QScrollBar>(dialog.get(), name); }
-    GameState state;
+    GameSettings state;
     QWidget oplossing;
     std::unique_ptr<Config> dialog;
 };
 
 // The settings the dialog may change.
 struct Snapshot {
-    explicit Snapshot(const GameState& s)
+    explicit Snapshot(const GameSettings& s)
         : difficulty(s.Difficulty),
           colour(s.DigitColour),
           usePattern(s.UsePattern),
@@ -94,7 +94,7 @@ void OpenSettings(GameWindow& game, std::function<void(QWidget*)> answer) {
 void Place(GameWindow& game, int number, int c, int r) {
     QTest::mouseClick(Find(game.main.get(), QStringLiteral("GetalKnop%1").arg(number)),
                       Qt::LeftButton);
-    QTRY_COMPARE(game.State().SelectedNumber, number);
+    QTRY_COMPARE(game.Model().SelectedNumber(), number);
     QTest::mouseClick(Find(game.main.get(), "Pic"), Qt::LeftButton, {}, FaceCentre(c, r));
 }
 
@@ -166,7 +166,7 @@ class TestConfig : public QObject {
         QFETCH(bool, usePattern);
         QFETCH(bool, checkMoves);
         QFETCH(int, shown);
-        GameState start;
+        GameSettings start;
         start.Difficulty = difficulty;
         start.UsePattern = usePattern;
         start.CheckMoves = checkMoves;
@@ -196,12 +196,12 @@ class TestConfig : public QObject {
         QFETCH(int, way);
         GameWindow game;
         for (bool options : {false, true}) {
-            game.State().Difficulty = options ? 7 : 3;
-            game.State().DigitColour = options ? Rgb{1, 2, 3} : Rgb{190, 0, 0};
-            game.State().UsePattern = options;
-            game.State().CheckMoves = options;
+            game.Settings().Difficulty = options ? 7 : 3;
+            game.Settings().DigitColour = options ? Rgb{1, 2, 3} : Rgb{190, 0, 0};
+            game.Settings().UsePattern = options;
+            game.Settings().CheckMoves = options;
             game.main->Knoptext(4)->setEnabled(options);
-            const Snapshot before(game.State());
+            const Snapshot before(game.Settings());
             OpenSettings(game, [&](QWidget* modal) {
                 if (way == 0) {
                     Press(modal, "OkKnop");
@@ -211,7 +211,7 @@ class TestConfig : public QObject {
                     QTest::keyClick(modal, Qt::Key_Escape);
                 }
             });
-            QCOMPARE(Snapshot(game.State()), before);
+            QCOMPARE(Snapshot(game.Settings()), before);
             QCOMPARE(game.main->Knoptext(4)->isEnabled(), options);
             QVERIFY(game.main->findChildren<Config*>().isEmpty());
         }
@@ -344,17 +344,17 @@ class TestConfig : public QObject {
     void colourChangeRecoloursOnlyLaterDigits() {
         GameWindow game;
         game.LayOut({});
-        const Grid& solution = game.State().SolutionGrid;
+        const Grid& solution = game.Model().SolutionGrid();
         Place(game, solution(1, 1), 1, 1);
-        QCOMPARE(game.State().BoardGrid(1, 1), solution(1, 1));
+        QCOMPARE(game.Model().BoardGrid()(1, 1), solution(1, 1));
         OpenSettings(game, [&](QWidget* modal) {
             Find<QScrollBar>(modal, "HScroll2")->triggerAction(QAbstractSlider::SliderToMinimum);
             Find<QScrollBar>(modal, "HScroll4")->triggerAction(QAbstractSlider::SliderToMaximum);
             Press(modal, "OkKnop");
         });
-        QCOMPARE(game.State().DigitColour, (Rgb{0, 0, 255}));
+        QCOMPARE(game.Settings().DigitColour, (Rgb{0, 0, 255}));
         Place(game, solution(2, 1), 2, 1);
-        QCOMPARE(game.State().BoardGrid(2, 1), solution(2, 1));
+        QCOMPARE(game.Model().BoardGrid()(2, 1), solution(2, 1));
         const QImage& pic = game.main->PicSurface().Image();
         const QSet<QRgb> first = Colours(pic, FacePixels(1, 1));
         const QSet<QRgb> second = Colours(pic, FacePixels(2, 1));
@@ -374,35 +374,35 @@ class TestConfig : public QObject {
             Press(modal, "OplosKnopaan");
             Press(modal, "OkKnop");
         });
-        QCOMPARE(game.State().Difficulty, 8);
-        QVERIFY(game.State().UsePattern);
-        QVERIFY(game.State().CheckMoves);
+        QCOMPARE(game.Settings().Difficulty, 8);
+        QVERIFY(game.Settings().UsePattern);
+        QVERIFY(game.Settings().CheckMoves);
         Find<QAction>(game.main.get(), "FileExit")->trigger();
         QVERIFY(game.folder.Read(QStringLiteral("Sudoku.ini"))
                     .endsWith("\r\n190,99,0\r\n255,0,0\r\n8\r\n"));
 
         Main next;
-        QCOMPARE(next.State().Difficulty, 8);
-        QCOMPARE(next.State().DigitColour, (Rgb{190, 99, 0}));
-        QVERIFY(!next.State().UsePattern);
-        QVERIFY(!next.State().CheckMoves);
+        QCOMPARE(next.Settings().Difficulty, 8);
+        QCOMPARE(next.Settings().DigitColour, (Rgb{190, 99, 0}));
+        QVERIFY(!next.Settings().UsePattern);
+        QVERIFY(!next.Settings().CheckMoves);
         QVERIFY(!next.Knoptext(4)->isEnabled());
     }
 
     void patternOptionMakesTheNextPuzzleUseThePattern() {
         GameWindow game;
         for (int r = 1; r <= 9; ++r) {
-            game.State().PatternRows[r] = r == 5 ? QStringLiteral("111111111") : EmptyPatternRow;
+            game.Settings().PatternRows[r] = r == 5 ? QStringLiteral("111111111") : EmptyPatternRow;
         }
         OpenSettings(game, [&](QWidget* modal) {
             QTest::mouseClick(Find(modal, "CheckPatroon"), Qt::LeftButton);
             Press(modal, "OkKnop");
         });
         game.main->GeneratePuzzle();
-        QCOMPARE(game.State().FilledCount, 9);
+        QCOMPARE(game.Model().FilledCount(), 9);
         for (int c = 1; c <= 9; ++c) {
-            QCOMPARE(game.State().BoardGrid(c, 5), game.State().SolutionGrid(c, 5));
-            QCOMPARE(game.State().BoardGrid(c, 4), 0);
+            QCOMPARE(game.Model().BoardGrid()(c, 5), game.Model().SolutionGrid()(c, 5));
+            QCOMPARE(game.Model().BoardGrid()(c, 4), 0);
         }
     }
 };

@@ -16,11 +16,11 @@ T* Child(QWidget& window, const char* name) {
 // What a load may change: the grids, the board's picture, the puzzle number and the clock.
 struct GameSnapshot {
     explicit GameSnapshot(GameWindow& game)
-        : solution(game.State().SolutionGrid),
-          board(game.State().BoardGrid),
+        : solution(game.Model().SolutionGrid()),
+          board(game.Model().BoardGrid()),
           picture(game.main->PicSurface().Image()),
           label5(Child<QLabel>(*game.main, "Label5")->text()),
-          ticks(game.State().ClockTicks) {}
+          ticks(game.Model().ClockTicks()) {}
     Grid solution;
     Grid board;
     QImage picture;
@@ -85,7 +85,7 @@ const QStringList Band{"000000000", "111111111", "000000000", "000000000", "1000
 void StartGame(GameWindow& game) {
     game.main->GeneratePuzzle();
     // Let the clock run a little, so that a restart shows.
-    QTRY_VERIFY(game.State().ClockTicks > 2);
+    QTRY_VERIFY(game.Model().ClockTicks() > 2);
 }
 
 }  // namespace
@@ -111,10 +111,10 @@ class TestLoadform : public QObject {
         open.Click(QStringLiteral("Oud.PUZ"));
         QCOMPARE(open.form->SelectedPuzzle(), QStringLiteral("Oud.PUZ"));
         QCOMPARE(Child<QLabel>(*open.form, "Label2")->text(), QStringLiteral("Oud"));
-        const Grid solution = game.State().SolutionGrid;
+        const Grid solution = game.Model().SolutionGrid();
         open.Press("CancelKnop");
         QVERIFY(!open.form->isVisible());
-        QCOMPARE(game.State().SolutionGrid, solution);
+        QCOMPARE(game.Model().SolutionGrid(), solution);
     }
 
     // With the files in the user's own folder, the puzzles that came with the program are listed
@@ -132,7 +132,7 @@ class TestLoadform : public QObject {
             OpenForm open(game);
             QCOMPARE(open.Names(), (QStringList{"eigen.puz", "Voorbeeld.puz", "Zondag.puz"}));
             open.DoubleClick(QString::fromLatin1(name));
-            QCOMPARE(game.State().SolutionGrid, qstrcmp(name, "Zondag.puz") ? FileGrid : shipped);
+            QCOMPARE(game.Model().SolutionGrid(), qstrcmp(name, "Zondag.puz") ? FileGrid : shipped);
         }
     }
 
@@ -155,11 +155,11 @@ class TestLoadform : public QObject {
         QFETCH(QByteArray, bytes);
         GameWindow game;
         StartGame(game);
-        game.State().UsePattern = pattern;
+        game.Settings().UsePattern = pattern;
         for (int r = 1; r <= 9; ++r) {
-            game.State().PatternRows[r] = Band[r - 1];
+            game.Settings().PatternRows[r] = Band[r - 1];
         }
-        game.State().Difficulty = 2;
+        game.Settings().Difficulty = 2;
         const GameSnapshot before(game);
         game.folder.Write("puzzels/Zondag.puz", bytes);
         OpenForm open(game);
@@ -170,26 +170,26 @@ class TestLoadform : public QObject {
             open.Press("OkKnop");
         }
         QVERIFY(!open.form->isVisible());
-        const GameState& state = game.State();
-        QCOMPARE(state.SolutionGrid, FileGrid);
-        QCOMPARE(state.ClockTicks, -1LL);
+        const GameModel& model = game.Model();
+        QCOMPARE(model.SolutionGrid(), FileGrid);
+        QCOMPARE(model.ClockTicks(), -1LL);
         QCOMPARE(Child<QLabel>(*game.main, "Label2")->text(), QStringLiteral("0:00:00:0"));
         QCOMPARE(Child<QLabel>(*game.main, "Label5")->text(), before.label5);
-        QVERIFY(state.GameActive);
+        QVERIFY(model.GameActive());
         int givens = 0;
         for (int r = 1; r <= 9; ++r) {
             for (int c = 1; c <= 9; ++c) {
-                const bool given = state.BoardGrid(c, r) != 0;
+                const bool given = model.BoardGrid()(c, r) != 0;
                 givens += given;
                 if (given) {
-                    QCOMPARE(state.BoardGrid(c, r), FileGrid(c, r));
+                    QCOMPARE(model.BoardGrid()(c, r), FileGrid(c, r));
                 }
                 if (pattern) {
                     QCOMPARE(given, Band[r - 1][c - 1] == u'1');
                 }
             }
         }
-        QCOMPARE(state.FilledCount, givens);
+        QCOMPARE(model.FilledCount(), givens);
         QVERIFY(game.main->PicSurface().Image() != before.picture);
     }
 
@@ -209,7 +209,7 @@ class TestLoadform : public QObject {
         open.Click(QStringLiteral("Een.puz"));
         open.Press("OkKnop");
         QVERIFY(!open.form->isVisible());
-        QCOMPARE(game.State().SolutionGrid, FileGrid);
+        QCOMPARE(game.Model().SolutionGrid(), FileGrid);
     }
 
     // A file that is not a whole, valid grid is refused and the game goes on as it was.
@@ -246,20 +246,20 @@ class TestLoadform : public QObject {
             QCOMPARE(message.icon, QMessageBox::Warning);
             QVERIFY(!open.form->isVisible());
         }
-        QCOMPARE(game.State().SolutionGrid, before.solution);
-        QCOMPARE(game.State().BoardGrid, before.board);
+        QCOMPARE(game.Model().SolutionGrid(), before.solution);
+        QCOMPARE(game.Model().BoardGrid(), before.board);
         QCOMPARE(game.main->PicSurface().Image(), before.picture);
         QCOMPARE(Child<QLabel>(*game.main, "Label5")->text(), before.label5);
-        QVERIFY(game.State().ClockTicks >= before.ticks);
-        QTRY_VERIFY(game.State().ClockTicks > before.ticks);
+        QVERIFY(game.Model().ClockTicks() >= before.ticks);
+        QTRY_VERIFY(game.Model().ClockTicks() > before.ticks);
 
         // A good file loads after the refused one.
         game.folder.Write("puzzels/Goed.puz", PuzzleFileBytes(FileGrid));
         OpenForm again(game);
         again.Click(QStringLiteral("Goed.puz"));
         again.Press("OkKnop");
-        QCOMPARE(game.State().SolutionGrid, FileGrid);
-        QCOMPARE(game.State().ClockTicks, -1LL);
+        QCOMPARE(game.Model().SolutionGrid(), FileGrid);
+        QCOMPARE(game.Model().ClockTicks(), -1LL);
     }
 
     // The "Load" command of the command column opens the dialog modally.
@@ -276,7 +276,7 @@ class TestLoadform : public QObject {
         });
         game.main->Knoptext_Click(1);
         QCOMPARE(name, QStringLiteral("Loadform"));
-        QCOMPARE(game.State().SolutionGrid, FileGrid);
+        QCOMPARE(game.Model().SolutionGrid(), FileGrid);
         QVERIFY(game.main->findChildren<Loadform*>().isEmpty());
     }
 };

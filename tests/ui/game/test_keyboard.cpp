@@ -77,7 +77,7 @@ char* toString(const Snapshot& s) {
                                   .arg(s.board.cacheKey())));
 }
 Snapshot Take(GameWindow& game) {
-    return {game.State().BoardGrid, game.State().FilledCount, LabelText(*game.main, "Label3"),
+    return {game.Model().BoardGrid(), game.Model().FilledCount(), LabelText(*game.main, "Label3"),
             LabelText(*game.main, "Label4"), game.main->PicSurface().Image()};
 }
 
@@ -102,9 +102,9 @@ class TestKeyboard : public QObject {
         QCOMPARE(Cursor(main), QPoint(1, 1));
         // The keys reach the board while a number button has the focus.
         Child(main, QStringLiteral("GetalKnop5"))->setFocus();
-        GameState& state = game.State();
-        const Grid solution = state.SolutionGrid;
-        const QList<QPoint> open = EmptyCells(state.BoardGrid);
+        GameModel& model = game.Model();
+        const Grid solution = model.SolutionGrid();
+        const QList<QPoint> open = EmptyCells(model.BoardGrid());
         QVERIFY(!open.isEmpty());
 
         // A wrong number, placed and taken away again.
@@ -113,12 +113,12 @@ class TestKeyboard : public QObject {
         GoTo(main, first);
         QCOMPARE(Cursor(main), first);
         Key(main, Qt::Key_0 + wrong);
-        QCOMPARE(state.SelectedNumber, wrong);
+        QCOMPARE(model.SelectedNumber(), wrong);
         Key(main, Qt::Key_Return);
-        QCOMPARE(state.BoardGrid(first.x(), first.y()), wrong);
+        QCOMPARE(model.BoardGrid()(first.x(), first.y()), wrong);
         Key(main, Qt::Key_Backspace);
-        QCOMPARE(state.BoardGrid(first.x(), first.y()), 0);
-        QCOMPARE(state.FilledCount, 81 - static_cast<int>(open.size()));
+        QCOMPARE(model.BoardGrid()(first.x(), first.y()), 0);
+        QCOMPARE(model.FilledCount(), 81 - static_cast<int>(open.size()));
 
         QString prompt;
         WhenModal([&](QWidget* modal) {
@@ -134,15 +134,15 @@ class TestKeyboard : public QObject {
                 }
             }
         }
-        QVERIFY(state.Completed);
-        QCOMPARE(state.BoardGrid, solution);
-        QCOMPARE(state.FilledCount, 81);
-        QVERIFY(prompt.contains(state.FinalTime));
+        QVERIFY(model.Completed());
+        QCOMPARE(model.BoardGrid(), solution);
+        QCOMPARE(model.FilledCount(), 81);
+        QVERIFY(prompt.contains(model.FinalTime()));
         QCOMPARE(main.Scores().Entries(),
-                 QStringList{state.FinalTime + QStringLiteral(" - Toetsenbord")});
+                 QStringList{model.FinalTime() + QStringLiteral(" - Toetsenbord")});
         // The completed game stays completed.
         Key(main, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(state.BoardGrid, solution);
+        QCOMPARE(model.BoardGrid(), solution);
     }
 
     void undoAndRedoGiveBackEveryState_data() {
@@ -159,7 +159,7 @@ class TestKeyboard : public QObject {
         GameWindow game;
         game.LayOut({"100000000"});
         Main& main = *game.main;
-        const Grid& solution = game.State().SolutionGrid;
+        const Grid& solution = game.Model().SolutionGrid();
         QList<Snapshot> states{Take(game)};
         const auto move = [&](const std::function<void()>& act) {
             act();
@@ -180,7 +180,7 @@ class TestKeyboard : public QObject {
         Key(main, Qt::Key_Left);
         noMove([&] { Key(main, Qt::Key_Space); });  // the given
         noMove([&] { Key(main, Qt::Key_Delete); });
-        game.State().DigitColour = {0, 0, 0};
+        game.Settings().DigitColour = {0, 0, 0};
         Key(main, Qt::Key_Down);
         noMove([&] { Key(main, Qt::Key_Delete); });  // an empty cell
         move([&] { Key(main, Qt::Key_1, Qt::ControlModifier); });
@@ -203,7 +203,7 @@ class TestKeyboard : public QObject {
         move([&] { Key(main, Qt::Key_Delete); });  // the number in the first colour
         GoTo(main, {3, 3});
         move([&] { Key(main, Qt::Key_Backspace); });  // the marks
-        QCOMPARE(game.State().FilledCount, 2);
+        QCOMPARE(game.Model().FilledCount(), 2);
 
         const auto undo = [&] { Key(main, Qt::Key_Z, Qt::ControlModifier); };
         const auto redo = [&] { Key(main, redoKey, Qt::KeyboardModifiers(redoModifiers)); };
@@ -281,7 +281,7 @@ class TestKeyboard : public QObject {
         }
         QTest::qWait(550);
         QVERIFY(!asked);
-        QCOMPARE(game.State().SelectedNumber, 0);
+        QCOMPARE(game.Model().SelectedNumber(), 0);
         QCOMPARE(Take(game), before);
         QCOMPARE(Cursor(main), cursor);
         if (help) {

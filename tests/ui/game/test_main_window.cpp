@@ -70,7 +70,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(Child<QLabel>(*game.main, "Label4")->text(), QStringLiteral("0"));
         QCOMPARE(Child<QLabel>(*game.main, "Label5")->text(), QStringLiteral("0 / 0"));
         QCOMPARE(Child<QLabel>(*game.main, "InfoBalk")->text(), QStringLiteral("Info"));
-        QVERIFY(!game.State().GameActive);
+        QVERIFY(!game.Model().GameActive());
         QVERIFY(Child(*game.main, "Pic")->isVisible());
         QVERIFY(!Child(*game.main, "Pic2")->isVisible());
         QVERIFY(!Child(*game.main, "Shape1")->isVisible());
@@ -109,7 +109,7 @@ class TestMainWindow : public QObject {
         folder.Write(QStringLiteral("Sudoku.ini"), "\"1\"\r\n\"x\"\r\n");
         QApplication::setQuitOnLastWindowClosed(false);
         Main main;
-        QCOMPARE(main.State().PatternRows[1], QStringLiteral("100000000"));
+        QCOMPARE(main.Settings().PatternRows[1], QStringLiteral("100000000"));
         const QByteArray ini = folder.Read(QStringLiteral("Sudoku.ini"));
         QCOMPARE(ini.count("\r\n"), 13);
         QVERIFY(ini.startsWith("\"100000000\"\r\n\"000000000\"\r\n"));
@@ -127,8 +127,8 @@ class TestMainWindow : public QObject {
         QApplication::setQuitOnLastWindowClosed(false);
         {
             Main main;
-            QCOMPARE(main.State().Difficulty, 7);
-            QCOMPARE(main.State().DigitColour, (Rgb{10, 20, 30}));
+            QCOMPARE(main.Settings().Difficulty, 7);
+            QCOMPARE(main.Settings().DigitColour, (Rgb{10, 20, 30}));
             QCOMPARE(main.Scores().Count(), 2);
             QCOMPARE(folder.Read(QStringLiteral("Sudoku.ini")), ini);
             main.close();
@@ -154,8 +154,8 @@ class TestMainWindow : public QObject {
         }
         GameWindow game;
         const TestFolder& files = userFolder ? static_cast<TestFolder&>(*user) : game.folder;
-        game.State().Difficulty = 6;
-        game.State().CheckMoves = true;
+        game.Settings().Difficulty = 6;
+        game.Settings().CheckMoves = true;
         game.main->Scores().Insert(QStringLiteral("0:03:21:0 - Els"));
         if (throughMenu) {
             Child<QAction>(*game.main, "FileExit")->trigger();
@@ -169,9 +169,9 @@ class TestMainWindow : public QObject {
         QCOMPARE(QDir(game.folder.Path(QString())).entryList(QDir::Files).isEmpty(), userFolder);
         // The next start keeps the difficulty; the options start off.
         Main next;
-        QCOMPARE(next.State().Difficulty, 6);
-        QVERIFY(!next.State().CheckMoves);
-        QVERIFY(!next.State().UsePattern);
+        QCOMPARE(next.Settings().Difficulty, 6);
+        QVERIFY(!next.Settings().CheckMoves);
+        QVERIFY(!next.Settings().UsePattern);
         QCOMPARE(next.Scores().Count(), 1);
     }
 
@@ -218,7 +218,7 @@ class TestMainWindow : public QObject {
         folder.Write(QStringLiteral("Scorelijst.lst"), "\"0:09:00:0 - Een oude, lange naam\"\r\n");
         QApplication::setQuitOnLastWindowClosed(false);
         Main main;
-        main.State().Difficulty = 5;
+        main.Settings().Difficulty = 5;
         main.Scores().Clear();
         main.Scores().Insert(QStringLiteral("0:00:42:0 - Nu"));
         {

@@ -33,9 +33,9 @@ class TestWebExport : public QObject {
         game.main->Knoptext_Click(2);
         QCOMPARE(game.folder.Read(PagePath), WebPage(Grid()));
         game.LayOut({QStringLiteral("111111111"), QStringLiteral("100000001")});
-        game.State().BoardGrid(5, 5) = 7;  // the player's digit
+        game.Model().Place({5, 5}, 7, {});  // the player's digit
         game.main->Knoptext_Click(2);
-        QCOMPARE(game.folder.Read(PagePath), WebPage(game.State().BoardGrid));
+        QCOMPARE(game.folder.Read(PagePath), WebPage(game.Model().BoardGrid()));
         QCOMPARE(opened.paths, QStringList(2, game.folder.Path(PagePath)));
         QCOMPARE(QDir(game.folder.Path("website")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"sudoku.htm"});

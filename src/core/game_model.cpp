@@ -1,0 +1,189 @@
+#include "core/game_model.h"
+
+#include "core/base_grids.h"
+
+#include <algorithm>
+
+namespace {
+
+template <class Visit>
+void ForEachCell(Visit visit) {
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            visit(QPoint(c, r));
+        }
+    }
+}
+
+}  // namespace
+
+void GameModel::LayOut(const Grid& solution, const CellSet& givens) {
+    solution_ = solution;
+    givens_ = givens;
+    board_ = Grid();
+    filled_ = 0;
+    ForEachCell([this](QPoint cell) {
+        if (IsGiven(cell)) {
+            board_(cell.x(), cell.y()) = solution_(cell.x(), cell.y());
+            ++filled_;
+        }
+    });
+    marks_ = {};
+    inks_ = {};
+    history_.clear();
+    done_ = 0;
+    selected_ = 0;
+    active_ = true;
+    completed_ = false;
+    cursor_ = QPoint(1, 1);
+    emit laidOut();
+    emit historyChanged();
+}
+
+void GameModel::SetOrigin(int grid, int symmetry) {
+    grid_ = grid;
+    symmetry_ = symmetry;
+    emit originChanged();
+}
+
+CellContent GameModel::Content(QPoint cell) const {
+    const int c = cell.x();
+    const int r = cell.y();
+    return {board_(c, r), marks_[c][r], inks_[c][r]};
+}
+
+int GameModel::CorrectCount() const {
+    int correct = 0;
+    ForEachCell([this, &correct](QPoint cell) {
+        correct += board_(cell.x(), cell.y()) == solution_(cell.x(), cell.y()) ? 1 : 0;
+    });
+    return correct;
+}
+
+bool GameModel::IsSolved() const {
+    return IsValidSolution(board_);
+}
+
+void GameModel::SelectNumber(int digit) {
+    selected_ = digit;
+    emit selectedNumberChanged(digit);
+}
+
+void GameModel::MoveCursor(QPoint cell) {
+    cursor_ = cell;
+    emit cursorMoved(cell);
+}
+
+void GameModel::Place(QPoint cell, int digit, Rgb ink) {
+    if (board_(cell.x(), cell.y()) == 0) {
+        Do({{{cell, Content(cell), {digit, {}, ink}}}, shownCorrect_, {}});
+    }
+    CheckMove(cell);
+}
+
+void GameModel::Empty(QPoint cell) {
+    if (board_(cell.x(), cell.y()) != 0 || marks_[cell.x()][cell.y()].any()) {
+        Do({{{cell, Content(cell), {}}}, shownCorrect_, {}});
+    }
+    ShowCorrectCount();
+}
+
+void GameModel::ToggleMark(QPoint cell, int digit, Rgb ink) {
+    if (board_(cell.x(), cell.y()) != 0) {
+        return;
+    }
+    CellContent marked = Content(cell);
+    marked.marks.flip(static_cast<std::size_t>(digit));
+    marked.ink = ink;
+    Do({{{cell, Content(cell), marked}}, shownCorrect_, {}});
+}
+
+void GameModel::CheckMove(QPoint cell) {
+    // A game is completed once; later moves on the solved board only recount.
+    const bool solved = !completed_ && IsSolved();
+    // A puzzle with more than one solution is solved by any of them, and the one the player found
+    // becomes the solution that every judgement, the counter and the solution board show.
+    if (solved && board_ != solution_) {
+        ForEachCell([this](QPoint c) {
+            if (board_(c.x(), c.y()) != solution_(c.x(), c.y())) {
+                solution_(c.x(), c.y()) = board_(c.x(), c.y());
+                emit solutionChanged(c);
+            }
+        });
+    }
+    emit moveJudged(cell, board_(cell.x(), cell.y()) == solution_(cell.x(), cell.y()));
+    ShowCorrectCount();
+    if (!solved) {
+        return;
+    }
+    completed_ = true;
+    clockRunning_ = false;
+    finalTime_ = ClockText(std::max(stopwatch_.Ticks(), 0LL));
+    emit historyChanged();
+    emit completed();
+}
+
+void GameModel::ShowCorrectCount() {
+    SetShownCorrectCount(CorrectCount());
+}
+
+void GameModel::SetShownCorrectCount(std::optional<int> count) {
+    shownCorrect_ = count;
+    emit correctCountShown();
+}
+
+void GameModel::Do(Move move) {
+    for (const CellEdit& edit : move.edits) {
+        Show(edit.cell, edit.after);
+    }
+    history_.resize(done_);
+    history_.push_back(std::move(move));
+    ++done_;
+    emit historyChanged();
+}
+
+void GameModel::Undo() {
+    if (!CanUndo()) {
+        return;
+    }
+    Move& move = history_[--done_];
+    move.shownAfter = shownCorrect_;
+    for (auto edit = move.edits.rbegin(); edit != move.edits.rend(); ++edit) {
+        Show(edit->cell, edit->before);
+    }
+    SetShownCorrectCount(move.shownBefore);
+    MoveCursor(move.edits.front().cell);
+    emit historyChanged();
+}
+
+void GameModel::Redo() {
+    if (!CanRedo()) {
+        return;
+    }
+    const Move& move = history_[done_++];
+    for (const CellEdit& edit : move.edits) {
+        Show(edit.cell, edit.after);
+    }
+    SetShownCorrectCount(move.shownAfter);
+    MoveCursor(move.edits.front().cell);
+    emit historyChanged();
+}
+
+void GameModel::Show(QPoint cell, const CellContent& content) {
+    const int c = cell.x();
+    const int r = cell.y();
+    filled_ += static_cast<int>(content.digit != 0) - static_cast<int>(board_(c, r) != 0);
+    board_(c, r) = static_cast<std::uint8_t>(content.digit);
+    marks_[c][r] = content.marks;
+    inks_[c][r] = content.ink;
+    emit cellChanged(cell);
+}
+
+void GameModel::StartClock(Stopwatch::Clock::time_point now) {
+    stopwatch_.Start(now);
+    clockRunning_ = true;
+}
+
+long long GameModel::Tick(Stopwatch::Clock::time_point now) {
+    return stopwatch_.Tick(now);
+}

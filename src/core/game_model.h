@@ -1,0 +1,154 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/grid.h"
+#include "core/settings.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+#include <bitset>
+#include <optional>
+#include <vector>
+
+// What a cell shows: its number, or the pencil marks of an empty cell, and the colour in which
+// either was drawn.
+struct CellContent {
+    int digit = 0;
+    std::bitset<10> marks;
+    Rgb ink;
+    bool operator==(const CellContent&) const = default;
+};
+
+// The game in progress: the solution and the board, which cells are given, what the player put
+// in the others, the keyboard's cell, the counters, the clock and the moves that can be taken
+// back. It knows the rules of play and tells whoever listens what changed; it never draws, plays a
+// sound or asks the player anything.
+//
+// Cells are addressed as QPoint(column, row), both 1..9.
+class GameModel : public QObject {
+    Q_OBJECT
+  public:
+    // A new game on the board: the solution and the cells it gives away. Everything the player
+    // did before is gone, the number buttons are free again and the keyboard's cell is the top
+    // left one; the correct-numbers line keeps what it showed until the first judgement.
+    void LayOut(const Grid& solution, const CellSet& givens);
+    // The base grid and the symmetry a puzzle was made from, as the window names them.
+    void SetOrigin(int grid, int symmetry);
+
+    const Grid& SolutionGrid() const { return solution_; }
+    const Grid& BoardGrid() const { return board_; }
+    const CellSet& Givens() const { return givens_; }
+    bool IsGiven(QPoint cell) const { return givens_[CellBit(cell.x(), cell.y())]; }
+    CellContent Content(QPoint cell) const;
+    int GridNumber() const { return grid_; }
+    int Symmetry() const { return symmetry_; }
+
+    // A puzzle is on the board; before the first one the board takes no moves.
+    bool GameActive() const { return active_; }
+    // The board equalled a solution once and the player was congratulated.
+    bool Completed() const { return completed_; }
+    // Cells that hold a number, givens included.
+    int FilledCount() const { return filled_; }
+    // Cells that hold the number of the solution, givens included.
+    int CorrectCount() const;
+    // What the correct-numbers line shows: nothing before the first judgement.
+    std::optional<int> ShownCorrectCount() const { return shownCorrect_; }
+    // Every row, column and block holds each digit once.
+    bool IsSolved() const;
+
+    // The number chosen with the number buttons; 0 for none.
+    int SelectedNumber() const { return selected_; }
+    void SelectNumber(int digit);
+
+    // The keyboard's cell.
+    QPoint Cursor() const { return cursor_; }
+    void MoveCursor(QPoint cell);
+
+    // The player's moves on open cells. A number goes only into an empty cell, and the number in
+    // the cell is then judged, also when it was there already. Emptying takes a number or the
+    // marks away, then recounts. A mark goes only on an empty cell, on or off.
+    void Place(QPoint cell, int digit, Rgb ink);
+    void Empty(QPoint cell);
+    void ToggleMark(QPoint cell, int digit, Rgb ink);
+
+    // Judges the number in the cell and recounts; the first time the board is solved, the game
+    // is completed: the clock stops and the time reached becomes the final time. A board solved
+    // otherwise than the solution makes itself the solution.
+    void CheckMove(QPoint cell);
+    void ShowCorrectCount();
+
+    // Takes the last move back, or does it again; a completed game keeps its board.
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return !completed_ && done_ > 0; }
+    bool CanRedo() const { return !completed_ && done_ < history_.size(); }
+
+    // The stopwatch: started at zero for each new game, stopped at completion.
+    void StartClock(Stopwatch::Clock::time_point now);
+    // The tick count after a tick at `now`.
+    long long Tick(Stopwatch::Clock::time_point now);
+    bool ClockRunning() const { return clockRunning_; }
+    long long ClockTicks() const { return stopwatch_.Ticks(); }
+    // The clock's text when the game was completed.
+    const QString& FinalTime() const { return finalTime_; }
+
+  signals:
+    // A new game stands on the board.
+    void laidOut();
+    void originChanged();
+    // A cell of the board shows other content; the filled count may have changed with it.
+    void cellChanged(QPoint cell);
+    // A cell of the solution holds another digit.
+    void solutionChanged(QPoint cell);
+    void cursorMoved(QPoint cell);
+    void selectedNumberChanged(int digit);
+    // A placed number was judged against the solution.
+    void moveJudged(QPoint cell, bool right);
+    // The correct-numbers line shows another count (ShownCorrectCount).
+    void correctCountShown();
+    // The board is solved: the clock has stopped and the final time is known. Nothing of the
+    // model runs after this signal, so a listener may even end the game.
+    void completed();
+    // Whether there is a move to take back or to do again may have changed.
+    void historyChanged();
+
+  private:
+    struct CellEdit {
+        QPoint cell;
+        CellContent before;
+        CellContent after;
+    };
+    // One move of the player: the cells it changed, and the correct-numbers line as it read
+    // before the move and, once the move was taken back, after it.
+    struct Move {
+        std::vector<CellEdit> edits;
+        std::optional<int> shownBefore;
+        std::optional<int> shownAfter;
+    };
+
+    void Do(Move move);
+    void Show(QPoint cell, const CellContent& content);
+    void SetShownCorrectCount(std::optional<int> count);
+
+    Grid solution_;
+    Grid board_;
+    CellSet givens_;
+    std::array<std::array<std::bitset<10>, 10>, 10> marks_{};
+    std::array<std::array<Rgb, 10>, 10> inks_{};
+    int grid_ = 0;
+    int symmetry_ = 0;
+    bool active_ = false;
+    bool completed_ = false;
+    int filled_ = 0;
+    std::optional<int> shownCorrect_;
+    int selected_ = 0;
+    QPoint cursor_{1, 1};
+    std::vector<Move> history_;
+    std::size_t done_ = 0;
+    Stopwatch stopwatch_;
+    bool clockRunning_ = false;
+    QString finalTime_;
+};

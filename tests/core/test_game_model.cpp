@@ -1,0 +1,159 @@
+// The rules of play, without a window: what each move changes and what the game tells about it,
+// in order.
+#include "core/base_grids.h"
+#include "core/game_model.h"
+
+#include <QTest>
+
+namespace {
+
+// Rows 1..3 given, the rest open.
+CellSet Band() {
+    CellSet givens;
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            givens.set(CellBit(c, r));
+        }
+    }
+    return givens;
+}
+
+// Everything the model tells, as text.
+struct Listener {
+    explicit Listener(GameModel& model) {
+        const auto at = [](QPoint cell) {
+            return QStringLiteral(" %1,%2").arg(cell.x()).arg(cell.y());
+        };
+        QObject::connect(&model, &GameModel::cellChanged,
+                         [this, at](QPoint cell) { heard << QStringLiteral("cell") + at(cell); });
+        QObject::connect(&model, &GameModel::cursorMoved,
+                         [this, at](QPoint cell) { heard << QStringLiteral("cursor") + at(cell); });
+        QObject::connect(&model, &GameModel::moveJudged, [this](QPoint, bool right) {
+            heard << (right ? QStringLiteral("right") : QStringLiteral("wrong"));
+        });
+        QObject::connect(&model, &GameModel::correctCountShown, [this, &model] {
+            const std::optional<int> count = model.ShownCorrectCount();
+            heard << QStringLiteral("count ") +
+                         (count ? QString::number(*count) : QStringLiteral("-"));
+        });
+        QObject::connect(&model, &GameModel::completed,
+                         [this] { heard << QStringLiteral("completed"); });
+    }
+    QStringList heard;
+};
+
+// Plays moves written as "P c r +" (the solution's digit), "P c r -" (a wrong one), "E c r",
+// "M c r d", "U" and "R".
+void Play(GameModel& model, const QStringList& moves) {
+    for (const QString& move : moves) {
+        const QStringList word = move.split(u' ');
+        const QPoint cell = word.size() > 2 ? QPoint(word[1].toInt(), word[2].toInt()) : QPoint();
+        const int right = cell.isNull() ? 0 : model.SolutionGrid()(cell.x(), cell.y());
+        if (word[0] == u"P") {
+            model.Place(cell, word[3] == u"+" ? right : right % 9 + 1, {190, 0, 0});
+        } else if (word[0] == u"E") {
+            model.Empty(cell);
+        } else if (word[0] == u"M") {
+            model.ToggleMark(cell, word[3].toInt(), {30, 80, 200});
+        } else if (word[0] == u"U") {
+            model.Undo();
+        } else if (word[0] == u"R") {
+            model.Redo();
+        }
+    }
+}
+
+}  // namespace
+
+class TestGameModel : public QObject {
+    Q_OBJECT
+  private slots:
+    void layingOutGivesThePatternsCells() {
+        GameModel model;
+        model.LayOut(TransformedGrid(2, 3), Band());
+        QCOMPARE(model.FilledCount(), 27);
+        QCOMPARE(model.BoardGrid()(9, 3), TransformedGrid(2, 3)(9, 3));
+        QCOMPARE(model.BoardGrid()(1, 4), 0);
+        QVERIFY(model.IsGiven({9, 3}) && !model.IsGiven({1, 4}));
+        QVERIFY(model.GameActive() && !model.Completed() && !model.CanUndo());
+    }
+
+    void movesTellWhatChanged_data() {
+        QTest::addColumn<QStringList>("moves");
+        QTest::addColumn<QStringList>("heard");
+        QTest::addColumn<int>("filled");
+        QTest::newRow("a right number")
+            << QStringList{"P 4 5 +"} << QStringList{"cell 4,5", "right", "count 28"} << 28;
+        QTest::newRow("a filled cell keeps its number and is judged again")
+            << QStringList{"P 4 5 -", "P 4 5 +"}
+            << QStringList{"cell 4,5", "wrong", "count 27", "wrong", "count 27"} << 28;
+        QTest::newRow("emptying an empty cell only recounts")
+            << QStringList{"E 6 6"} << QStringList{"count 27"} << 27;
+        QTest::newRow("emptying a number, which is not judged")
+            << QStringList{"P 4 5 -", "E 4 5"}
+            << QStringList{"cell 4,5", "wrong", "count 27", "cell 4,5", "count 27"} << 27;
+        QTest::newRow("marks go on empty cells only")
+            << QStringList{"M 4 5 3", "P 4 6 +", "M 4 6 2", "E 4 5"}
+            << QStringList{"cell 4,5", "cell 4,6", "right", "count 28", "cell 4,5", "count 28"}
+            << 28;
+        QTest::newRow("undo gives back the cell, the count line and the cursor")
+            << QStringList{"P 4 5 +", "U"}
+            << QStringList{"cell 4,5", "right", "count 28", "cell 4,5", "count -", "cursor 4,5"}
+            << 27;
+        QTest::newRow("redo shows the count line as it was taken back")
+            << QStringList{"P 4 5 +", "P 5 5 -", "U", "U", "R"}
+            << QStringList{"cell 4,5", "right",      "count 28", "cell 5,5",   "wrong",
+                           "count 28", "cell 5,5",   "count 28", "cursor 5,5", "cell 4,5",
+                           "count -",  "cursor 4,5", "cell 4,5", "count 28",   "cursor 4,5"}
+            << 28;
+        QTest::newRow("a new move drops what was taken back")
+            << QStringList{"M 4 5 1", "U", "M 6 6 2", "R", "U", "U"}
+            << QStringList{"cell 4,5", "cell 4,5", "count -", "cursor 4,5",
+                           "cell 6,6", "cell 6,6", "count -", "cursor 6,6"}
+            << 27;
+    }
+    void movesTellWhatChanged() {
+        QFETCH(QStringList, moves);
+        GameModel model;
+        model.LayOut(TransformedGrid(1, 1), Band());
+        Listener listener(model);
+        Play(model, moves);
+        QTEST(listener.heard, "heard");
+        QTEST(model.FilledCount(), "filled");
+    }
+
+    void aSolvedBoardCompletesOnceAndKeepsItsMoves() {
+        GameModel model;
+        CellSet givens;
+        givens.set();
+        givens.reset(CellBit(9, 9));
+        model.LayOut(TransformedGrid(6, 2), givens);
+        model.StartClock(Stopwatch::Clock::now());
+        Listener listener(model);
+        Play(model, {"P 9 9 +", "U", "P 9 9 +"});
+        QCOMPARE(listener.heard,
+                 (QStringList{"cell 9,9", "right", "count 81", "completed", "right", "count 81"}));
+        QVERIFY(model.Completed() && !model.ClockRunning() && !model.CanUndo());
+        QCOMPARE(model.FinalTime(), QStringLiteral("0:00:00:0"));
+    }
+
+    void anyValidBoardIsSolved() {
+        GameModel model;
+        model.LayOut(TransformedGrid(4, 4), CellSet().set());
+        QVERIFY(model.IsSolved());
+        // Another complete valid grid counts too, though it is not the solution.
+        model.LayOut(TransformedGrid(4, 4), CellSet());
+        const Grid other = TransformedGrid(7, 3);
+        for (int r = 1; r <= 9; ++r) {
+            for (int c = 1; c <= 9; ++c) {
+                QVERIFY(!model.IsSolved());
+                model.Place({c, r}, other(c, r), {});
+            }
+        }
+        QVERIFY(model.Completed());
+        QCOMPARE(model.SolutionGrid(), other);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGameModel)
+#include "test_game_model.moc"
