@@ -37,4 +37,25 @@ struct GameSettings {
     bool CheckMoves = false;
     Rgb DigitColour{190, 0, 0};
     Rgb HighlightColour{255, 0, 0};
+
+    // Switches beside the classic settings, kept in a file of their own.
+    // New puzzles drawn by chance have one solution, found by reasoning alone.
+    bool OnlyUniquePuzzles = true;
+    // Numbers that repeat in a row, column or block are marked on the screen.
+    bool ShowDuplicates = true;
+    // The cells holding the chosen number, or the number under the cursor, are lit on the screen.
+    bool HighlightMatches = true;
 };
+
+// A switch of the settings: its key in the preferences file and its check box's caption.
+struct SettingSwitch {
+    const char* key;
+    const char* caption;
+    bool GameSettings::*value;
+};
+
+inline constexpr std::array<SettingSwitch, 3> SettingSwitches{{
+    {"AlleenUniek", "Alleen puzzels met \u00e9\u00e9n oplossing", &GameSettings::OnlyUniquePuzzles},
+    {"DubbeleGetallen", "Dubbele getallen tonen", &GameSettings::ShowDuplicates},
+    {"ZelfdeGetallen", "Zelfde getallen oplichten", &GameSettings::HighlightMatches},
+}};

@@ -40,7 +40,16 @@ constexpr ControlSpec ConfigLayout[] = {
     {"OplosKnopuit", ControlKind::Button, "Frame1", "Uit", 2760, 2130, 450, 300},
     {"Label7", ControlKind::BorderLabel, "Frame1", "", 3515, 2100, 900, 375},
     {"OkKnop", ControlKind::Button, "Frame1", "Ok", 3545, 2130, 840, 315},
+    // Below the classic settings, a check box for each switch.
+    {"Frame2", ControlKind::Frame, "", "", 90, 2535, 4560, 1005},
 };
+
+// The switches' check boxes stand one below the other in Frame2.
+constexpr int SwitchLeft = 180;
+constexpr int SwitchTop = 180;
+constexpr int SwitchPitch = 270;
+constexpr int SwitchWidth = 4200;
+constexpr int SwitchHeight = 240;
 
 const QColor CaptionColour(64, 64, 64);
 
@@ -70,9 +79,19 @@ void Config::Form_Load() {
     SetControlColour(this, QPalette::WindowText, CaptionColour);
     SetControlColour(this, QPalette::ButtonText, CaptionColour);
     setFont(DialogFont());
-    SizeWindowTwips(this, 4800, 3000);
+    SizeWindowTwips(this, 4800, 4005);
     controls_ = std::make_unique<Controls>(this, ConfigLayout);
     const Controls& c = *controls_;
+    int top = SwitchTop;
+    for (const SettingSwitch& setting : SettingSwitches) {
+        auto* box = new QCheckBox(QString::fromUtf8(setting.caption), c["Frame2"]);
+        box->setObjectName(QStringLiteral("Check") + QString::fromLatin1(setting.key));
+        PlaceTwips(box, SwitchLeft, top, SwitchWidth, SwitchHeight);
+        box->setChecked(settings_.*setting.value);
+        connect(box, &QCheckBox::toggled, this,
+                [this, value = setting.value](bool on) { settings_.*value = on; });
+        top += SwitchPitch;
+    }
 
     hScroll1_ = c.Get<QScrollBar>("HScroll1");
     hScroll2_ = c.Get<QScrollBar>("HScroll2");

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
+#include "platform/preferences.h"
 #include "ui/game/board_geometry.h"
 
 #include <QApplication>
@@ -170,6 +171,7 @@ void Main::LoadSettings() {
     if (text != normal) {
         WriteFileAtomically(path, normal);
     }
+    ReadPreferences(DataPath(PreferencesFileName), settings_);
 }
 
 void Main::LoadScoreList() {

@@ -2,6 +2,8 @@
 #include "ui/game/main_window.h"
 
 #include "platform/controls.h"
+#include "platform/files.h"
+#include "platform/preferences.h"
 #include "ui/dialogs/afdrukken.h"
 #include "ui/dialogs/config.h"
 #include "ui/dialogs/loadform.h"
@@ -37,6 +39,7 @@ void Main::Puntenlijst_Click() {
 
 void Main::ToolsGonfig_Click() {
     OpenModal<Config>(settings_, knoptext_[4], this);
+    WritePreferences(DataPath(PreferencesFileName), settings_);
 }
 
 void Main::ToolsPatroonOntwerpen_Click() {

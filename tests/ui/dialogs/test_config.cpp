@@ -109,41 +109,45 @@ class TestConfig : public QObject {
     void captionsFitAndAreDarkGrey() {
         Settings settings;
         QCOMPARE(settings.dialog->windowTitle(), QStringLiteral(" Tools"));
-        QCOMPARE(settings.dialog->size(), QSize(312, 173));
-        QWidget* frame = Find(settings.dialog.get(), "Frame1");
+        // The switches below the classic settings make the window taller.
+        QCOMPARE(settings.dialog->size(), QSize(312, 240));
         int captions = 0;
-        for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            // Every control lies within the frame.
-            QVERIFY2(frame->rect().contains(control->geometry()),
-                     qPrintable(control->objectName()));
-            if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
-                ++captions;
-                QCOMPARE(label->palette().color(QPalette::WindowText), QColor(64, 64, 64));
-                if (label->wordWrap()) {
-                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                             qPrintable(label->objectName()));
-                } else {
-                    QVERIFY2(label->sizeHint().width() <= label->width(),
-                             qPrintable(label->objectName()));
+        for (const char* name : {"Frame1", "Frame2"}) {
+            QWidget* frame = Find(settings.dialog.get(), name);
+            for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                // Every control lies within the frame.
+                QVERIFY2(frame->rect().contains(control->geometry()),
+                         qPrintable(control->objectName()));
+                if (auto* label = qobject_cast<QLabel*>(control);
+                    label && !label->text().isEmpty()) {
+                    ++captions;
+                    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(64, 64, 64));
+                    if (label->wordWrap()) {
+                        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                                 qPrintable(label->objectName()));
+                    } else {
+                        QVERIFY2(label->sizeHint().width() <= label->width(),
+                                 qPrintable(label->objectName()));
+                    }
+                } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+                    ++captions;
+                    QCOMPARE(box->palette().color(QPalette::WindowText), QColor(64, 64, 64));
+                    QStyleOptionButton option;
+                    option.initFrom(box);
+                    option.text = box->text();
+                    const QRect text =
+                        box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+                    QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= text.width(),
+                             qPrintable(box->objectName()));
+                } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+                    ++captions;
+                    QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(64, 64, 64));
+                    QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) + 8 <=
+                            button->width());
                 }
-            } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
-                ++captions;
-                QCOMPARE(box->palette().color(QPalette::WindowText), QColor(64, 64, 64));
-                QStyleOptionButton option;
-                option.initFrom(box);
-                option.text = box->text();
-                const QRect text =
-                    box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-                QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= text.width(),
-                         qPrintable(box->objectName()));
-            } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-                ++captions;
-                QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(64, 64, 64));
-                QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) + 8 <=
-                        button->width());
             }
         }
-        QCOMPARE(captions, 11);
+        QCOMPARE(captions, 14);
         const QFont digit = Find(settings.dialog.get(), "Label3")->font();
         QVERIFY(digit.bold());
         QCOMPARE(digit.pixelSize(), 13);
@@ -371,6 +375,11 @@ class TestConfig : public QObject {
             Drag(Find<QScrollBar>(modal, "HScroll3"), 99);
             QTest::mouseClick(Find(modal, "CheckPatroon"), Qt::LeftButton);
             QTest::mouseClick(Find(modal, "CheckZet"), Qt::LeftButton);
+            for (const SettingSwitch& setting : SettingSwitches) {
+                // On the box itself: a short caption leaves the middle of the line empty.
+                QTest::mouseClick(Find(modal, QStringLiteral("Check") + setting.key),
+                                  Qt::LeftButton, {}, QPoint(8, 8));
+            }
             Press(modal, "OplosKnopaan");
             Press(modal, "OkKnop");
         });
@@ -387,6 +396,10 @@ class TestConfig : public QObject {
         QVERIFY(!next.Settings().UsePattern);
         QVERIFY(!next.Settings().CheckMoves);
         QVERIFY(!next.Knoptext(4)->isEnabled());
+        // The switches, on at first, stay off.
+        for (const SettingSwitch& setting : SettingSwitches) {
+            QVERIFY2(!(next.Settings().*setting.value), setting.key);
+        }
     }
 
     void patternOptionMakesTheNextPuzzleUseThePattern() {

@@ -1,0 +1,27 @@
+#include "platform/preferences.h"
+
+#include <QSettings>
+
+void ReadPreferences(const QString& path, GameSettings& settings) {
+    const QSettings file(path, QSettings::IniFormat);
+    for (const SettingSwitch& setting : SettingSwitches) {
+        const QVariant value = file.value(QString::fromLatin1(setting.key));
+        if (value.isValid()) {
+            settings.*setting.value = value.toBool();
+        }
+    }
+}
+
+bool WritePreferences(const QString& path, const GameSettings& settings) {
+    QSettings file(path, QSettings::IniFormat);
+    const GameSettings defaults;
+    for (const SettingSwitch& setting : SettingSwitches) {
+        const QString key = QString::fromLatin1(setting.key);
+        const bool value = settings.*setting.value;
+        if (file.value(key, defaults.*setting.value).toBool() != value) {
+            file.setValue(key, value);
+        }
+    }
+    file.sync();
+    return file.status() == QSettings::NoError;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/settings.h"
+
+#include <QString>
+
+// The settings that Sudoku.ini has no record for, kept in a file of their own beside it, in the
+// settings store's ini format.
+inline const QString PreferencesFileName = QStringLiteral("Voorkeuren.ini");
+
+// Takes over what the file holds; what it lacks keeps its value.
+void ReadPreferences(const QString& path, GameSettings& settings);
+// Writes the values that differ from what the file holds, merged with what another copy of the
+// program may have written meanwhile; false when the file could not be written.
+bool WritePreferences(const QString& path, const GameSettings& settings);
