@@ -1,0 +1,87 @@
+// Times the choice of givens at every difficulty, each over puzzles made from random solution
+// grids, and tells what the puzzles ask of the player.
+// Usage: bench-givens [PUZZLES-PER-DIFFICULTY] [SEED]
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <random>
+#include <vector>
+
+#include "solver/givens.h"
+#include "solver/solution_search.h"
+
+namespace {
+
+using logic::Technique;
+using logic::TechniqueCount;
+
+const std::array<const char*, TechniqueCount> TechniqueNames{
+    "naked single", "hidden single", "box/line", "naked pair", "naked triple", "naked quad"};
+
+// Milliseconds of processor time this thread has used: on a busy machine the time the others
+// had the processor is left out.
+double ProcessorMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
+}
+
+double Percentile(std::vector<double> sorted, double share) {
+    std::sort(sorted.begin(), sorted.end());
+    const auto at = static_cast<std::size_t>(share * static_cast<double>(sorted.size() - 1));
+    return sorted[at];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int puzzles = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const unsigned long seed = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1;
+    std::mt19937_64 engine(seed);
+    const logic::DrawNumber draw = [&engine](int count) {
+        return std::uniform_int_distribution<int>(1, count)(engine);
+    };
+
+    std::printf("Processor time per puzzle (wall-clock time in brackets):\n\n");
+    std::printf("| difficulty | median ms | 99th pct ms | max ms | mean givens |");
+    for (const char* name : TechniqueNames) {
+        std::printf(" %s |", name);
+    }
+    std::printf("\n|---|---|---|---|---|");
+    for (int t = 0; t < TechniqueCount; ++t) {
+        std::printf("---|");
+    }
+    std::printf("\n");
+
+    using Clock = std::chrono::steady_clock;
+    for (int difficulty = 2; difficulty <= 8; ++difficulty) {
+        std::vector<double> milliseconds, wallMilliseconds;
+        std::array<int, TechniqueCount> hardest{};
+        long givens = 0;
+        for (int i = 0; i < puzzles; ++i) {
+            const logic::Digits solution = *logic::RandomSolution(logic::Digits{}, draw);
+            const auto start = Clock::now();
+            const double startProcessor = ProcessorMilliseconds();
+            const logic::ChosenGivens chosen = logic::ChooseGivens(solution, difficulty, draw);
+            milliseconds.push_back(ProcessorMilliseconds() - startProcessor);
+            wallMilliseconds.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            givens += static_cast<long>(chosen.cells.count());
+            ++hardest[static_cast<int>(chosen.grading.hardest)];
+        }
+        std::printf("| %d | %.2f (%.2f) | %.2f (%.2f) | %.2f (%.2f) | %.1f |", difficulty,
+                    Percentile(milliseconds, 0.5), Percentile(wallMilliseconds, 0.5),
+                    Percentile(milliseconds, 0.99), Percentile(wallMilliseconds, 0.99),
+                    Percentile(milliseconds, 1), Percentile(wallMilliseconds, 1),
+                    static_cast<double>(givens) / puzzles);
+        for (const int count : hardest) {
+            std::printf(" %.1f %% |", 100.0 * count / puzzles);
+        }
+        std::printf("\n");
+    }
+    return 0;
+}
