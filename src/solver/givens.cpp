@@ -86,6 +86,14 @@ bool NeedsMoreThanSingles(const Grading& grading) {
 
 }  // namespace
 
+Digits PuzzleOf(const Digits& solution, const std::bitset<CellCount>& givens) {
+    Digits puzzle{};
+    for (int cell = 0; cell < CellCount; ++cell) {
+        puzzle[cell] = givens[cell] ? solution[cell] : 0;
+    }
+    return puzzle;
+}
+
 Level LevelOf(int difficulty) {
     return Levels[std::clamp(difficulty, 2, 8) - 2];
 }

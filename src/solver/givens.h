@@ -24,6 +24,9 @@ struct ChosenGivens {
     Grading grading;               // of the puzzle the givens make
 };
 
+// The puzzle: the solution's digits in the given cells, 0 elsewhere.
+Digits PuzzleOf(const Digits& solution, const std::bitset<CellCount>& givens);
+
 // Givens for a complete, valid solution grid at difficulty 2..8. The givens are taken away
 // one by one in an order drawn from `draw`, each only while the techniques of the difficulty
 // still solve the puzzle.

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <random>
+
+#include "solver/logic_draw.h"
 #include "solver/logic_grid.h"
 
 namespace logic_test {
@@ -15,6 +18,11 @@ inline logic::Digits Parse(const QString& text) {
         digits[cell] = static_cast<std::uint8_t>(digit > 0 ? digit : 0);
     }
     return digits;
+}
+
+// Draws from a generator the test seeds, so that every run makes the same puzzles.
+inline logic::DrawNumber SeededDraw(std::mt19937& random) {
+    return [&random](int count) { return std::uniform_int_distribution<int>(1, count)(random); };
 }
 
 inline QString Text(const logic::Digits& digits) {
@@ -39,8 +47,9 @@ inline int Free(const logic::Digits& grid, int cell) {
     return 0x3FE & ~taken;
 }
 
-// Backtracking from the empty cell with the fewest free digits, each of them in turn.
-inline int CountFrom(logic::Digits& grid, int limit) {
+// Backtracking from the empty cell with the fewest free digits, each of them in turn. The
+// first solution goes to `first`, if given.
+inline int CountFrom(logic::Digits& grid, int limit, logic::Digits* first) {
     int best = -1, fewest = 10;
     for (int cell = 0; cell < logic::CellCount; ++cell) {
         if (grid[cell] == 0 && __builtin_popcount(Free(grid, cell)) < fewest) {
@@ -49,13 +58,16 @@ inline int CountFrom(logic::Digits& grid, int limit) {
         }
     }
     if (best < 0) {
+        if (first != nullptr) {
+            *first = grid;
+        }
         return 1;
     }
     int count = 0;
     for (int digit = 1; digit <= 9 && count < limit; ++digit) {
         if (Free(grid, best) & (1 << digit)) {
             grid[best] = static_cast<std::uint8_t>(digit);
-            count += CountFrom(grid, limit - count);
+            count += CountFrom(grid, limit - count, count == 0 ? first : nullptr);
             grid[best] = 0;
         }
     }
@@ -64,13 +76,13 @@ inline int CountFrom(logic::Digits& grid, int limit) {
 
 // The number of solutions, up to `limit`, by plain backtracking. Kept apart from the engine's
 // own search, so that each can check the other.
-inline int CountPlainly(logic::Digits grid, int limit) {
+inline int CountPlainly(logic::Digits grid, int limit, logic::Digits* first = nullptr) {
     for (int cell = 0; cell < logic::CellCount; ++cell) {
         if (grid[cell] != 0 && (Free(grid, cell) & (1 << grid[cell])) == 0) {
             return 0;  // the digit clashes with another
         }
     }
-    return CountFrom(grid, limit);
+    return CountFrom(grid, limit, first);
 }
 
 inline int CountPlainly(const QString& puzzle, int limit) {

@@ -8,16 +8,9 @@
 
 using namespace logic;
 using logic_test::CountPlainly;
+using logic_test::SeededDraw;
 
 namespace {
-
-Digits PuzzleOf(const Digits& solution, const std::bitset<CellCount>& givens) {
-    Digits puzzle{};
-    for (int cell = 0; cell < CellCount; ++cell) {
-        puzzle[cell] = givens[cell] ? solution[cell] : 0;
-    }
-    return puzzle;
-}
 
 // True when no given can go without the techniques up to `hardest` losing the solution.
 bool IsMinimal(Digits puzzle, Technique hardest) {
@@ -60,9 +53,7 @@ class TestLogicGivens : public QObject {
         QFETCH(int, target);
         QFETCH(bool, beyondSingles);
         std::mt19937 random(difficulty);
-        const DrawNumber draw = [&random](int count) {
-            return std::uniform_int_distribution<int>(1, count)(random);
-        };
+        const DrawNumber draw = SeededDraw(random);
         const Level level = LevelOf(difficulty);
         int targetMissed = 0;
         for (int i = 0; i < 200; ++i) {
@@ -98,9 +89,7 @@ class TestLogicGivens : public QObject {
 
     void sameDrawsSameGivens() {
         std::mt19937 random(1);
-        const DrawNumber draw = [&random](int count) {
-            return std::uniform_int_distribution<int>(1, count)(random);
-        };
+        const DrawNumber draw = SeededDraw(random);
         const Digits solution = *RandomSolution(Digits{}, draw);
         const std::mt19937 start = random;
         const ChosenGivens first = ChooseGivens(solution, 8, draw);

@@ -9,6 +9,7 @@
 using namespace logic;
 using logic_test::CountPlainly;
 using logic_test::Parse;
+using logic_test::SeededDraw;
 
 Q_DECLARE_METATYPE(logic::Outcome)
 Q_DECLARE_METATYPE(logic::Technique)
@@ -29,10 +30,6 @@ QString Emptied(std::initializer_list<std::pair<int, int>> cells) {
 
 // Rows 1 and 8 hold 2 3 in columns 7 and 9, the other way round: the two can swap.
 const std::initializer_list<std::pair<int, int>> kRectangle{{7, 1}, {9, 1}, {7, 8}, {9, 8}};
-
-DrawNumber SeededDraw(std::mt19937& random) {
-    return [&random](int count) { return std::uniform_int_distribution<int>(1, count)(random); };
-}
 
 Technique Easier(Technique technique) {
     return static_cast<Technique>(static_cast<int>(technique) - 1);
