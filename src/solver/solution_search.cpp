@@ -34,10 +34,10 @@ class Backtracking {
         if (depth == emptyCount_) {
             return onSolution(grid_);
         }
-        const int cell = TakeMostConstrained(depth);
+        const auto [cell, tries] = Choose(depth);
         std::array<std::uint8_t, 9> digits{};
         int count = 0;
-        for (DigitMask left = Candidates(cell); left != 0; left &= left - 1) {
+        for (DigitMask left = tries; left != 0; left &= left - 1) {
             digits[count++] = static_cast<std::uint8_t>(LowestDigit(left));
         }
         if (draw_ != nullptr) {
@@ -54,18 +54,44 @@ class Backtracking {
         return true;
     }
 
-    // Moves the empty cell with the fewest candidates to empties_[depth] and returns it.
-    int TakeMostConstrained(int depth) {
-        int best = depth, fewest = 10;
-        for (int i = depth; i < emptyCount_ && fewest > 1; ++i) {
-            const int count = DigitCount(Candidates(empties_[i]));
-            if (count < fewest) {
+    // The cell to fill next, moved to empties_[depth], and the digits to try there: the empty
+    // cell with the fewest candidates, unless a digit has a single place left in some unit;
+    // then that place and that digit. No digits at all when a digit has no place left in
+    // some unit: no solution lies ahead.
+    std::pair<int, DigitMask> Choose(int depth) {
+        int best = depth;
+        DigitMask tries = Candidates(empties_[depth]);
+        for (int i = depth + 1; i < emptyCount_ && DigitCount(tries) > 1; ++i) {
+            if (DigitCount(Candidates(empties_[i])) < DigitCount(tries)) {
                 best = i;
-                fewest = count;
+                tries = Candidates(empties_[i]);
+            }
+        }
+        for (int unit = 0; unit < UnitCount && DigitCount(tries) > 1; ++unit) {
+            DigitMask once = 0, more = 0;
+            for (const int cell : CellsOf(unit)) {
+                const DigitMask candidates = grid_[cell] == 0 ? Candidates(cell) : 0;
+                more |= once & candidates;
+                once |= candidates;
+            }
+            if ((AllDigits & ~used_[unit] & ~once) != 0) {
+                tries = 0;
+            } else if (const DigitMask single = once & ~more) {
+                tries = static_cast<DigitMask>(single & -single);
+                best = IndexOfEmptyWith(unit, tries, depth);
             }
         }
         std::swap(empties_[depth], empties_[best]);
-        return empties_[depth];
+        return {empties_[depth], tries};
+    }
+
+    // The index in empties_[depth..] of the unit's empty cell that can take the digit.
+    int IndexOfEmptyWith(int unit, DigitMask digit, int depth) const {
+        for (int i = depth;; ++i) {
+            if (InUnit(empties_[i], unit) && (Candidates(empties_[i]) & digit)) {
+                return i;
+            }
+        }
     }
 
     DigitMask Candidates(int cell) const {

@@ -151,6 +151,11 @@ class TestLogicGrader : public QObject {
             << Emptied({{7, 1}, {9, 1}, {7, 8}, {9, 8}, {6, 4}, {8, 4}, {6, 6}, {8, 6}}) << 10 << 4;
         QTest::newRow("a digit twice in a block") << "1........1" << 2 << 0;
         QTest::newRow("a cell left without candidates") << "12345678.........9" << 2 << 0;
+        // Row 1 lacks 1 and 9, and columns 8 and 9 hold a 1 below.
+        QTest::newRow("a digit with no place in a row")
+            << "2345678.." + QString(18, '.') + ".......1." + QString(18, '.') + "........1" << 2
+            << 0;
+        QTest::newRow("empty grid, a thousand") << "" << 1000 << 1000;
     }
     void countSolutions() {
         QFETCH(QString, puzzle);
