@@ -30,12 +30,37 @@ bool GoesOn(const CandidateGrid& grid, int stopCell) {
 // found in, and the grid only learns more.
 class Sweep {
   public:
-    Sweep(CandidateGrid& grid, int stopCell) : grid_(grid), stopCell_(stopCell) {}
+    Sweep(CandidateGrid& grid, Technique hardest, int stopCell)
+        : grid_(grid), hardest_(hardest), stopCell_(stopCell) {}
 
+    void Run() {
+        do {
+            PlaceNakedSingles();
+        } while (GoesOn(grid_, stopCell_) && Round());
+    }
+
+  private:
     void PlaceNakedSingles() {
         while (!grid_.NakedSingles().IsEmpty() && GoesOn(grid_, stopCell_)) {
             Apply(grid_, *FindNakedSingle(grid_));
         }
+    }
+
+    // The techniques beyond the naked single, the simplest first, until one makes progress.
+    bool Round() {
+        if (hardest_ >= Technique::HiddenSingle && PlaceHiddenSingles()) {
+            return true;
+        }
+        if (hardest_ >= Technique::BoxLine &&
+            Eliminate([this](const auto& visit) { ForEachBoxLine(grid_, visit); })) {
+            return true;
+        }
+        for (int size = 2; size <= 4 && NakedSubsetOf(size) <= hardest_; ++size) {
+            if (Eliminate([&](const auto& visit) { ForEachNakedSubset(grid_, size, visit); })) {
+                return true;
+            }
+        }
+        return false;
     }
 
     bool PlaceHiddenSingles() {
@@ -66,8 +91,8 @@ class Sweep {
         return !eliminations_.empty();
     }
 
-  private:
     CandidateGrid& grid_;
+    const Technique hardest_;
     const int stopCell_;
     std::vector<Placement> placements_;
     std::vector<Elimination> eliminations_;
@@ -95,27 +120,7 @@ Grading Grade(const Digits& puzzle, Technique hardest) {
 }
 
 void Fill(CandidateGrid& grid, Technique hardest, int stopCell) {
-    Sweep sweep(grid, stopCell);
-    const auto allowed = [hardest](Technique t) { return t <= hardest; };
-    for (;;) {
-        sweep.PlaceNakedSingles();
-        if (!GoesOn(grid, stopCell)) {
-            return;
-        }
-        const bool progress =
-            (allowed(Technique::HiddenSingle) && sweep.PlaceHiddenSingles()) ||
-            (allowed(Technique::BoxLine) &&
-             sweep.Eliminate([&](const auto& visit) { ForEachBoxLine(grid, visit); })) ||
-            (allowed(Technique::NakedPair) &&
-             sweep.Eliminate([&](const auto& visit) { ForEachNakedSubset(grid, 2, visit); })) ||
-            (allowed(Technique::NakedTriple) &&
-             sweep.Eliminate([&](const auto& visit) { ForEachNakedSubset(grid, 3, visit); })) ||
-            (allowed(Technique::NakedQuad) &&
-             sweep.Eliminate([&](const auto& visit) { ForEachNakedSubset(grid, 4, visit); }));
-        if (!progress) {
-            return;
-        }
-    }
+    Sweep(grid, hardest, stopCell).Run();
 }
 
 }  // namespace logic

@@ -36,7 +36,12 @@ CandidateGrid::CandidateGrid(const Digits& digits) : digits_(digits) {
 
 void CandidateGrid::Place(int cell, int digit) {
     const DigitMask bit = DigitBit(digit);
-    contradictory_ = contradictory_ || (candidates_[cell] & bit) == 0;
+    if ((candidates_[cell] & bit) == 0) {
+        contradictory_ = true;
+        if (digits_[cell] != 0) {
+            return;
+        }
+    }
     digits_[cell] = static_cast<std::uint8_t>(digit);
     candidates_[cell] = 0;
     nakedSingles_.Remove(cell);

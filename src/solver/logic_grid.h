@@ -192,8 +192,8 @@ class CandidateGrid {
     // The empty cells with exactly one candidate.
     const CellSet& NakedSingles() const { return nakedSingles_; }
 
-    // Fills an empty cell. A digit that is not one of its candidates makes the grid
-    // contradictory.
+    // Fills an empty cell. A digit that is not one of its candidates, or a cell already
+    // filled (which keeps its digit), makes the grid contradictory.
     void Place(int cell, int digit);
     // Takes the digits from the candidates of the cell; true if it had any of them.
     bool Strike(int cell, DigitMask digits);

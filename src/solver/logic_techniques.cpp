@@ -113,8 +113,9 @@ class SubsetSearch {
     bool Choose(int from, DigitMask digits) {
         const int chosen = found_.cellCount;
         if (chosen == size_) {
+            // Fewer digits than cells happens only in a grid without solution.
             found_.digits = digits;
-            return !StrikesSomething() || visit_(found_);
+            return DigitCount(digits) < size_ || !StrikesSomething() || visit_(found_);
         }
         for (int i = from; i + (size_ - chosen) <= optionCount_; ++i) {
             const int cell = options_[i];
