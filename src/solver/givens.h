@@ -29,7 +29,9 @@ Digits PuzzleOf(const Digits& solution, const std::bitset<CellCount>& givens);
 
 // Givens for a complete, valid solution grid at difficulty 2..8. The givens are taken away
 // one by one in an order drawn from `draw`, each only while the techniques of the difficulty
-// still solve the puzzle.
+// still solve the puzzle. Where a puzzle must need more than singles, new orders are drawn
+// until one does; a grid none of whose puzzles does (if there is such a grid) gets one that
+// singles solve after 64 orders, and its grading says so.
 ChosenGivens ChooseGivens(const Digits& solution, int difficulty, const DrawNumber& draw);
 
 }  // namespace logic

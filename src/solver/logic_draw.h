@@ -6,8 +6,9 @@
 
 namespace logic {
 
-// Draws a whole number 1..count, each equally likely. The game passes its own generator, so
-// that its puzzles follow its seeding; tests and benchmarks pass a seeded one.
+// Draws a whole number 1..count, each equally likely. The game passes its own generator
+// (`[&random](int count) { return random.Draw(count); }`), so that its puzzles follow its
+// seeding; tests and benchmarks pass a seeded one.
 using DrawNumber = std::function<int(int count)>;
 
 // Puts the first `count` items in an order drawn at random, every order equally likely.

@@ -15,6 +15,12 @@ struct Made {
     bool isNeeded = false;
 };
 
+NextStep Without(StepOutcome outcome) {
+    NextStep step;
+    step.outcome = outcome;
+    return step;
+}
+
 std::vector<Cell> CellsAt(std::vector<int> cells) {
     std::sort(cells.begin(), cells.end());
     cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
@@ -26,8 +32,8 @@ std::vector<Cell> CellsAt(std::vector<int> cells) {
 }
 
 // Looks for a placement, making the eliminations that the techniques find before one, and
-// notes for every candidate they strike which of them struck it. A candidate not struck by
-// them is missing from the start, because a peer holds the digit.
+// notes for every candidate they strike which of them struck it. Any other missing candidate
+// was missing from the start, because a peer holds the digit.
 class StepSearch {
   public:
     explicit StepSearch(const Digits& board) : board_(board), grid_(board) {
@@ -37,7 +43,6 @@ class StepSearch {
     }
 
     NextStep Run() {
-        NextStep step;
         while (!grid_.IsContradictory() && !grid_.IsSolved()) {
             const Deduction next = FindSimplest(grid_, Technique::NakedQuad);
             if (const auto* placement = std::get_if<Placement>(&next)) {
@@ -45,13 +50,12 @@ class StepSearch {
             }
             const auto* elimination = std::get_if<Elimination>(&next);
             if (elimination == nullptr) {
-                return step;
+                return Without(StepOutcome::NoStep);
             }
             Make(*elimination);
         }
-        step.outcome =
-            grid_.IsContradictory() ? StepOutcome::Contradiction : StepOutcome::BoardFull;
-        return step;
+        return Without(grid_.IsContradictory() ? StepOutcome::Contradiction
+                                               : StepOutcome::BoardFull);
     }
 
   private:
