@@ -17,9 +17,9 @@ void ForEachCell(Visit visit) {
 
 }  // namespace
 
-void GameModel::LayOut(const Grid& solution, const CellSet& givens) {
+void GameModel::LayOut(const Grid& solution, const PuzzleGivens& givens) {
     solution_ = solution;
-    givens_ = givens;
+    puzzle_ = givens;
     board_ = Grid();
     filled_ = 0;
     ForEachCell([this](QPoint cell) {

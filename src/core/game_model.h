@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/clock.h"
+#include "core/givens.h"
 #include "core/grid.h"
 #include "core/settings.h"
 
@@ -34,14 +35,16 @@ class GameModel : public QObject {
     // A new game on the board: the solution and the cells it gives away. Everything the player
     // did before is gone, the number buttons are free again and the keyboard's cell is the top
     // left one; the correct-numbers line keeps what it showed until the first judgement.
-    void LayOut(const Grid& solution, const CellSet& givens);
+    void LayOut(const Grid& solution, const PuzzleGivens& givens);
     // The base grid and the symmetry a puzzle was made from, as the window names them.
     void SetOrigin(int grid, int symmetry);
 
     const Grid& SolutionGrid() const { return solution_; }
     const Grid& BoardGrid() const { return board_; }
-    const CellSet& Givens() const { return givens_; }
-    bool IsGiven(QPoint cell) const { return givens_[CellBit(cell.x(), cell.y())]; }
+    const CellSet& Givens() const { return puzzle_.cells; }
+    bool IsGiven(QPoint cell) const { return puzzle_.cells[CellBit(cell.x(), cell.y())]; }
+    // The givens with what reasoning made of the puzzle.
+    const PuzzleGivens& Puzzle() const { return puzzle_; }
     CellContent Content(QPoint cell) const;
     int GridNumber() const { return grid_; }
     int Symmetry() const { return symmetry_; }
@@ -135,7 +138,7 @@ class GameModel : public QObject {
 
     Grid solution_;
     Grid board_;
-    CellSet givens_;
+    PuzzleGivens puzzle_;
     std::array<std::array<std::bitset<10>, 10>, 10> marks_{};
     std::array<std::array<Rgb, 10>, 10> inks_{};
     int grid_ = 0;

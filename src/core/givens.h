@@ -2,9 +2,34 @@
 
 #include "core/grid.h"
 #include "core/settings.h"
+#include "solver/logic_techniques.h"
+
+#include <QString>
+
+#include <optional>
 
 class Random;
 
-// The cells a new puzzle gives away: the player's pattern, or each cell by chance with
-// probability 1/difficulty, drawn row by row.
-CellSet ChooseGivens(const GameSettings& settings, Random& random);
+// The givens of a new puzzle and what reasoning makes of the puzzle they leave.
+struct PuzzleGivens {
+    PuzzleGivens() = default;
+    // Givens that were not graded.
+    PuzzleGivens(const CellSet& given) : cells(given) {}
+
+    CellSet cells;
+    // The puzzle was looked at by the logic: with the one-solution switch on.
+    bool graded = false;
+    // Its solutions, counted up to two.
+    int solutions = 1;
+    // The hardest technique a person needs; none when these techniques do not finish it.
+    std::optional<logic::Technique> hardest;
+};
+
+// The cells a new puzzle of this solution gives away: the player's pattern as it stands; or, by
+// chance, with the one-solution switch on, as few as the difficulty asks while reasoning alone
+// still finds the one solution; or else each cell with probability 1/difficulty, drawn row by
+// row.
+PuzzleGivens ChooseGivens(const Grid& solution, const GameSettings& settings, Random& random);
+
+// How hard a graded puzzle is, in words ("gemiddeld"); empty when it was not graded.
+QString LevelText(const PuzzleGivens& givens);

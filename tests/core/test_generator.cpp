@@ -1,10 +1,22 @@
 #include "core/base_grids.h"
 #include "core/givens.h"
 #include "core/random.h"
+#include "solver/logic_grader.h"
+#include "solver/logic_test_support.h"
 
 #include <QTest>
 
 namespace {
+
+logic::Digits Puzzle(const Grid& solution, const CellSet& givens) {
+    logic::Digits digits{};
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            digits[CellBit(c, r)] = givens[CellBit(c, r)] ? solution(c, r) : 0;
+        }
+    }
+    return digits;
+}
 
 QString FirstRow(const Grid& grid) {
     QString row;
@@ -106,12 +118,13 @@ class TestGenerator : public QObject {
         QFETCH(int, difficulty);
         GameSettings settings;
         settings.Difficulty = difficulty;
+        settings.OnlyUniquePuzzles = false;
         Random random;
         constexpr int Layouts = 3000;
         std::array<int, 81> perCell{};
         std::size_t givens = 0;
         for (int k = 0; k < Layouts; ++k) {
-            const CellSet chosen = ChooseGivens(settings, random);
+            const CellSet chosen = ChooseGivens(TransformedGrid(1, 1), settings, random).cells;
             givens += chosen.count();
             for (std::size_t i = 0; i < 81; ++i) {
                 perCell[i] += chosen[i] ? 1 : 0;
@@ -123,6 +136,68 @@ class TestGenerator : public QObject {
         for (const int count : perCell) {
             QVERIFY(count > 0 && count < Layouts);
         }
+    }
+
+    void chanceWithOneSolution_data() {
+        QTest::addColumn<int>("difficulty");
+        QTest::addColumn<double>("givens");  // on average
+        for (int difficulty = MinDifficulty; difficulty <= MaxDifficulty; ++difficulty) {
+            QTest::addRow("%d", difficulty) << difficulty
+                                            << (difficulty == 2   ? 40.0
+                                                : difficulty == 3 ? 27.0
+                                                                  : 0.0);
+        }
+    }
+    // The game's own grids and symmetries: every puzzle has exactly one solution, the old share
+    // of givens where the difficulty keeps it, and the hardest difficulty always asks more than
+    // singles.
+    void chanceWithOneSolution() {
+        QFETCH(int, difficulty);
+        QFETCH(double, givens);
+        GameSettings settings;
+        settings.Difficulty = difficulty;
+        Random random(static_cast<std::uint64_t>(difficulty));
+        constexpr int Puzzles = 200;
+        std::size_t given = 0;
+        for (int k = 0; k < Puzzles; ++k) {
+            const Grid solution =
+                TransformedGrid(random.Draw(BaseGridCount), random.Draw(TransformationCount));
+            const PuzzleGivens chosen = ChooseGivens(solution, settings, random);
+            QCOMPARE(logic_test::CountPlainly(Puzzle(solution, chosen.cells), 2), 1);
+            QVERIFY(chosen.graded && chosen.hardest);
+            if (difficulty == MaxDifficulty) {
+                QVERIFY(*chosen.hardest > logic::Technique::HiddenSingle);
+            }
+            given += chosen.cells.count();
+        }
+        if (givens > 0) {
+            QVERIFY(std::abs(static_cast<double>(given) / Puzzles - givens) < 0.5);
+        }
+    }
+
+    void patternsAreGradedAsTheyStand_data() {
+        QTest::addColumn<QStringList>("pattern");
+        QTest::addColumn<int>("solutions");
+        QTest::addColumn<QString>("level");
+        QTest::newRow("all but a row")
+            << QStringList(8, QStringLiteral("111111111")) << 1 << "zeer makkelijk";
+        QTest::newRow("three rows") << QStringList(3, QStringLiteral("111111111")) << 2
+                                    << QString::fromUtf8("meer dan \xc3\xa9\xc3\xa9n oplossing");
+    }
+    void patternsAreGradedAsTheyStand() {
+        QFETCH(QStringList, pattern);
+        GameSettings settings;
+        settings.UsePattern = true;
+        for (int r = 1; r <= 9; ++r) {
+            settings.PatternRows[r] = pattern.value(r - 1, EmptyPatternRow);
+        }
+        Random random;
+        const PuzzleGivens chosen = ChooseGivens(TransformedGrid(2, 5), settings, random);
+        QCOMPARE(static_cast<int>(chosen.cells.count()), 9 * static_cast<int>(pattern.size()));
+        QTEST(chosen.solutions, "solutions");
+        QTEST(LevelText(chosen), "level");
+        settings.OnlyUniquePuzzles = false;
+        QVERIFY(LevelText(ChooseGivens(TransformedGrid(2, 5), settings, random)).isEmpty());
     }
 };
 

@@ -19,6 +19,8 @@ struct GameWindow {
     GameWindow() {
         QApplication::setQuitOnLastWindowClosed(false);
         main = std::make_unique<Main>();
+        // Puzzles are laid out as they always were, unless a test asks for one solution.
+        main->Settings().OnlyUniquePuzzles = false;
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     }

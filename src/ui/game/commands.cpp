@@ -33,7 +33,7 @@ void Main::GeneratePuzzle() {
 }
 
 void Main::LayOutPuzzle(const Grid& solution) {
-    model_.LayOut(solution, ChooseGivens(settings_, random_));
+    model_.LayOut(solution, ChooseGivens(solution, settings_, random_));
     StartKlok();
 }
 

@@ -148,6 +148,10 @@ void Main::Form_Load() {
     connect(picView_, &SurfaceView::MouseMove, this,
             [this](int, QPointF at) { Pic_MouseMove(at); });
     BuildMenus();
+    niveau_ = new QLabel(menuBar());
+    niveau_->setObjectName(QStringLiteral("Niveau"));
+    menuBar()->setCornerWidget(niveau_, Qt::TopRightCorner);
+    niveau_->hide();
     qApp->installEventFilter(this);
 
     board_.DrawGrid();

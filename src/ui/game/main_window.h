@@ -97,6 +97,8 @@ class Main : public QMainWindow {
     // Draws what the game says changed.
     void ConnectModel();
     void ShowCell(QPoint cell);
+    // How hard the new puzzle is, and whether it has more than one solution.
+    void ShowLevel();
     void ShowCursor(QPoint cell);
     void ShowShownCorrectCount();
     void JudgeAloud(bool right);
@@ -127,6 +129,7 @@ class Main : public QMainWindow {
     QLabel* label3_ = nullptr;  // filled cells
     QLabel* label4_ = nullptr;  // correct numbers
     QLabel* label5_ = nullptr;  // grid and symmetry of the puzzle
+    QLabel* niveau_ = nullptr;  // how hard the puzzle is, beside the menus
     std::array<PictureButton*, 10> getalKnop_{};
     std::array<QLabel*, 6> img_{};
     std::array<ClickLabel*, 6> knoptext_{};

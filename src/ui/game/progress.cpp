@@ -24,6 +24,7 @@ void Main::ConnectModel() {
         board_.ClearBoard();
         board_.DrawPuzzle();
         ShowCursor(model_.Cursor());
+        ShowLevel();
     });
     connect(&model_, &GameModel::originChanged, this, [this] {
         label5_->setText(QStringLiteral("%1 / %2").arg(model_.GridNumber()).arg(model_.Symmetry()));
@@ -37,6 +38,17 @@ void Main::ConnectModel() {
             [this](QPoint, bool right) { JudgeAloud(right); });
     connect(&model_, &GameModel::correctCountShown, this, &Main::ShowShownCorrectCount);
     connect(&model_, &GameModel::completed, this, &Main::Complete);
+}
+
+void Main::ShowLevel() {
+    const QString level = LevelText(model_.Puzzle());
+    niveau_->setText(QStringLiteral(" Niveau: %1 ").arg(level));
+    niveau_->setVisible(!level.isEmpty());
+    if (model_.Puzzle().solutions > 1) {
+        board_.ShowInfo(
+            QStringLiteral("Deze puzzel heeft meer dan \u00e9\u00e9n oplossing: ergens "
+                           "zult u moeten gokken."));
+    }
 }
 
 void Main::ShowCell(QPoint cell) {

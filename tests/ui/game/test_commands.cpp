@@ -73,6 +73,31 @@ class TestCommands : public QObject {
         QCOMPARE(game.Model().ClockTicks(), -1LL);
     }
 
+    // With one solution asked for, the player sees how hard each new puzzle is, and is told when
+    // a pattern leaves more than one solution; without, nothing shows.
+    void newPuzzleShowsItsLevel() {
+        GameWindow game;
+        auto* level = Child<QLabel>(*game.main, QStringLiteral("Niveau"));
+        auto* info = Child<QLabel>(*game.main, QStringLiteral("InfoBalk"));
+        game.Settings().OnlyUniquePuzzles = true;
+        game.Settings().Difficulty = 8;
+        Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
+        QVERIFY(level->isVisible());
+        QVERIFY(QStringList({" Niveau: gemiddeld ", " Niveau: moeilijk ", " Niveau: zeer moeilijk ",
+                             " Niveau: uiterst moeilijk "})
+                    .contains(level->text()));
+        game.LayOut(QStringList(3, QStringLiteral("111111111")));
+        game.Settings().OnlyUniquePuzzles = true;
+        game.main->LayOutPuzzle(TransformedGrid(1, 1));
+        QVERIFY(info->text().startsWith(QStringLiteral("Deze puzzel heeft meer dan")));
+        game.Settings().OnlyUniquePuzzles = false;
+        Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
+        QVERIFY(!level->isVisible());
+        QCOMPARE(info->text(),
+                 QStringLiteral("Linkermuisknop is getal plaatsen, rechtermuisknop is "
+                                "getal weer verwijderen."));
+    }
+
     void menuTreeHasItsCaptionsAndShortcuts() {
         GameWindow game;
         QStringList titles;
