@@ -1,6 +1,7 @@
 // Milliseconds of the whole "Nieuwe puzzel" command, from the menu to the board drawn in its
 // image (the window's paint, which follows when the program next waits, is not counted), at each
-// difficulty, with puzzles that have one solution. Run headless:
+// difficulty, with puzzles that have one solution; and of "Volgende stap" on each new puzzle, up
+// to the marks and the explanation shown. Run headless:
 //   QT_QPA_PLATFORM=offscreen build/program/bench-new-puzzle [PUZZLES]
 #include "platform/files.h"
 #include "ui/game/main_window.h"
@@ -46,15 +47,16 @@ int main(int argc, char* argv[]) {
     QAction* nieuw = window.findChild<QAction*>(QStringLiteral("FileNieuw"));
     std::printf(
         "%d puzzles at each difficulty; the hardest technique each needs: naked single, "
-        "hidden single, box/line, naked pair, triple, quad\n"
-        "            wall-clock ms           processor ms            mean    hardest "
-        "technique, %% of puzzles\n"
-        "difficulty  median  99th pct  max   median  99th pct  max   givens  NS     HS  "
-        "   BL     NP     NT     NQ\n",
+        "hidden single, box/line, naked pair, triple, quad\n",
         puzzles);
+    std::printf(
+        "            new puzzle, ms                                 next step, ms\n"
+        "            wall-clock             processor              wall-clock\n"
+        "difficulty  median  99th pct  max  median  99th pct  max  median  99th pct  max"
+        "    givens  NS     HS     BL     NP     NT     NQ\n");
     for (int difficulty = MinDifficulty; difficulty <= MaxDifficulty; ++difficulty) {
         window.Settings().Difficulty = difficulty;
-        Figures wall, processor;
+        Figures wall, processor, step;
         double givens = 0;
         std::array<int, logic::TechniqueCount> hardest{};
         for (int k = 0; k < puzzles; ++k) {
@@ -64,6 +66,10 @@ int main(int argc, char* argv[]) {
             nieuw->trigger();
             wall.times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
             processor.times.push_back(ThreadMilliseconds() - start);
+            QAction* volgende = window.findChild<QAction*>(QStringLiteral("HelpVolgendeStap"));
+            clock.start();
+            volgende->trigger();
+            step.times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
             const PuzzleGivens& puzzle = window.Model().Puzzle();
             givens += static_cast<double>(puzzle.cells.count());
             ++hardest[static_cast<std::size_t>(
@@ -74,6 +80,7 @@ int main(int argc, char* argv[]) {
         std::printf("%10d", difficulty);
         wall.Print();
         processor.Print();
+        step.Print();
         std::printf("  %6.1f", givens / puzzles);
         for (const int count : hardest) {
             std::printf("  %5.1f", 100.0 * count / puzzles);

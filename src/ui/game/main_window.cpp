@@ -2,6 +2,7 @@
 
 #include "core/score_list.h"
 #include "core/settings_file.h"
+#include "platform/board_overlay.h"
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
@@ -89,6 +90,9 @@ void Main::Form_Load() {
     PlaceTwips(shape1, 0, 0, board::HighlightSize, board::HighlightSize);
     shape1->hide();
     shape1_ = shape1;
+    stepMarks_ = new BoardOverlay(board::BoardTwips, picView_);
+    stepMarks_->setObjectName(QStringLiteral("StapMarkering"));
+    stepMarks_->stackUnder(shape1);
     getalLabel_ = new QLabel(picView_);
     getalLabel_->setObjectName(QStringLiteral("GetalLabel"));
     getalLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -252,6 +256,14 @@ void Main::BuildMenus() {
         ->setShortcut(QKeySequence(Qt::Key_F1));
     item(help, "HelpUitleg", "Uitleg programma", &Main::HelpUitleg_Click)
         ->setShortcut(QKeySequence(Qt::Key_F2));
+    item(help, "HelpVolgendeStap", "Volgende stap", &Main::HelpVolgendeStap_Click)
+        ->setShortcut(QKeySequence(Qt::Key_F3));
+    // Escape takes the marks of the next step away.
+    auto* forget = new QAction(this);
+    forget->setObjectName(QStringLiteral("StapVergeten"));
+    forget->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(forget, &QAction::triggered, this, &Main::ForgetAdvice);
+    addAction(forget);
     separator(help, "HelpStreep1");
     item(help, "HelpSoftware", "Meer software", &Main::HelpSoftware_Click);
 }

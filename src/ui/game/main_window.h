@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "core/score_list.h"
 #include "core/settings.h"
+#include "core/step_advice.h"
 #include "platform/surface.h"
 #include "ui/game/board.h"
 
@@ -15,6 +16,7 @@
 #include <array>
 #include <memory>
 
+class BoardOverlay;
 class ClickLabel;
 class Controls;
 class PictureButton;
@@ -61,6 +63,8 @@ class Main : public QMainWindow {
     void HelpInleiding_Click();
     void HelpUitleg_Click();
     void HelpSoftware_Click();
+    // Marks the next step a person can take on the board and explains it in the info line.
+    void HelpVolgendeStap_Click();
     void Save_Click(int index);
     void EditOplosser_Click();
     void Puntenlijst_Click();
@@ -103,6 +107,8 @@ class Main : public QMainWindow {
     void ShowShownCorrectCount();
     void JudgeAloud(bool right);
     void Complete();
+    // Takes the marks of the next step away, once the player moves on.
+    void ForgetAdvice();
     // Acts on one of the board's keys; false for any other key.
     bool BoardKey(const QKeyEvent& key);
 
@@ -123,6 +129,9 @@ class Main : public QMainWindow {
     SurfaceView* picView_ = nullptr;
     SurfaceView* pic2View_ = nullptr;
     QWidget* shape1_ = nullptr;
+    BoardOverlay* stepMarks_ = nullptr;
+    StepAdvice advice_;
+    std::size_t advicePart_ = 0;
     QLabel* getalLabel_ = nullptr;
     QTextBrowser* webBrowser_ = nullptr;
     QLabel* label2_ = nullptr;  // the clock

@@ -21,6 +21,7 @@ QColor ToColour(Rgb ink) {
 
 void Main::ConnectModel() {
     connect(&model_, &GameModel::laidOut, this, [this] {
+        ForgetAdvice();
         board_.ClearBoard();
         board_.DrawPuzzle();
         ShowCursor(model_.Cursor());
@@ -30,6 +31,8 @@ void Main::ConnectModel() {
         label5_->setText(QStringLiteral("%1 / %2").arg(model_.GridNumber()).arg(model_.Symmetry()));
     });
     connect(&model_, &GameModel::cellChanged, this, &Main::ShowCell);
+    // A move on the board is the player's answer to the advice.
+    connect(&model_, &GameModel::cellChanged, this, &Main::ForgetAdvice);
     connect(&model_, &GameModel::solutionChanged, this,
             [this](QPoint cell) { board_.DrawSolutionCell(cell); });
     connect(&model_, &GameModel::cursorMoved, this, &Main::ShowCursor);

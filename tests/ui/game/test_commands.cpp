@@ -1,7 +1,9 @@
 #include "core/maker.h"
+#include "platform/board_overlay.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/shell.h"
+#include "solver/logic_test_support.h"
 #include "support/game_window.h"
 
 #include <QLabel>
@@ -98,6 +100,41 @@ class TestCommands : public QObject {
                                 "getal weer verwijderen."));
     }
 
+    // F3 marks the next step over the board and explains it, part by part; a move or Escape takes
+    // it away, and the board's own picture never shows it.
+    void nextStepMarksAndExplains() {
+        GameWindow game;
+        // In block 2 the 1 must go in row 1, which leaves row 1, column 1 only the 6.
+        const logic::Digits board = logic_test::Parse(
+            "..4...39.93.4.6......3.9....8......97.....56..9.61..7.24.5.....5....4..18.9.3.2..");
+        logic::Digits solution{};
+        QCOMPARE(logic_test::CountPlainly(board, 2, &solution), 1);
+        Grid grid;
+        CellSet givens;
+        for (int i = 0; i < logic::CellCount; ++i) {
+            grid(i % 9 + 1, i / 9 + 1) = solution[i];
+            givens[i] = board[i] != 0;
+        }
+        game.Model().LayOut(grid, givens);
+        auto* marks = Child<BoardOverlay>(*game.main, QStringLiteral("StapMarkering"));
+        auto* info = Child<QLabel>(*game.main, QStringLiteral("InfoBalk"));
+        const QImage picture = game.main->PicSurface().Image();
+        QTest::keyClick(game.main.get(), Qt::Key_F3);
+        QVERIFY(marks->isVisible() && !marks->Marks().empty());
+        QCOMPARE(info->text(), QStringLiteral("In blok 2 moet de 1 in rij 1 staan, dus niet in rij "
+                                              "1, kolom 1. (F3)"));
+        QTest::keyClick(game.main.get(), Qt::Key_F3);
+        QVERIFY(info->text().startsWith(QStringLiteral("In rij 1, kolom 1 past alleen nog de 6")));
+        QCOMPARE(game.main->PicSurface().Image(), picture);
+        QTest::keyClick(game.main.get(), Qt::Key_Escape);
+        QVERIFY(!marks->isVisible());
+        QTest::keyClick(game.main.get(), Qt::Key_F3);
+        QVERIFY(marks->isVisible());
+        game.Model().Place({1, 1}, 6, {});
+        QVERIFY(!marks->isVisible());
+        QCOMPARE(info->text(), QStringLiteral("Info"));
+    }
+
     void menuTreeHasItsCaptionsAndShortcuts() {
         GameWindow game;
         QStringList titles;
@@ -115,12 +152,15 @@ class TestCommands : public QObject {
                  QStringList{"Scorelijst"});
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Tools"))),
                  (QStringList{"Instellingen", "-", "Patroon ontwerpen"}));
-        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Help"))),
-                 (QStringList{"Inleiding", "Uitleg programma", "-", "Meer software"}));
+        QCOMPARE(
+            Captions(Child<QMenu>(*game.main, QStringLiteral("Help"))),
+            (QStringList{"Inleiding", "Uitleg programma", "Volgende stap", "-", "Meer software"}));
         QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpInleiding"))->shortcut(),
                  QKeySequence(Qt::Key_F1));
         QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpUitleg"))->shortcut(),
                  QKeySequence(Qt::Key_F2));
+        QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpVolgendeStap"))->shortcut(),
+                 QKeySequence(Qt::Key_F3));
     }
 
     void helpKeysOpenAndCloseThePages() {
