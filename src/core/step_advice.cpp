@@ -48,32 +48,36 @@ QString Listed(const QStringList& items) {
            items.last();
 }
 
+// "de 5" for one digit, "3, 6 en 8" for several.
 QString DigitsNamed(logic::DigitMask digits) {
     QStringList named;
     for (int digit = 1; digit <= 9; ++digit) {
         if (digits & logic::DigitBit(digit)) {
-            named << QStringLiteral("de %1").arg(digit);
+            named << QString::number(digit);
         }
     }
-    return Listed(named);
+    return named.size() == 1 ? QStringLiteral("de ") + named.first() : Listed(named);
 }
 
-// Where candidates are struck: "niet in rij 1, kolom 7 en 8"; in a block "nergens anders in
-// blok 7", since the cells are marked on the board.
-QString PlacesIn(Unit unit, const std::vector<QPoint>& cells) {
+// Where candidates are struck: "niet in rij 1, kolom 7 en 8" ("niet in kolom 7 en 8" when the
+// row was named already); in a block "nergens anders in blok 7" or "in het blok", since the cells
+// are marked on the board.
+QString PlacesIn(Unit unit, const std::vector<QPoint>& cells, bool named) {
     QStringList places;
     for (const QPoint& cell : cells) {
         places << QString::number(unit.kind == UnitKind::Row ? cell.x() : cell.y());
     }
+    const QString line = named ? QString() : UnitName(unit) + QStringLiteral(", ");
     switch (unit.kind) {
         case UnitKind::Row:
-            return QStringLiteral("niet in rij %1, kolom ").arg(unit.number) + Listed(places);
+            return QStringLiteral("niet in ") + line + QStringLiteral("kolom ") + Listed(places);
         case UnitKind::Column:
-            return QStringLiteral("niet in kolom %1, rij ").arg(unit.number) + Listed(places);
+            return QStringLiteral("niet in ") + line + QStringLiteral("rij ") + Listed(places);
         case UnitKind::Block:
             break;
     }
-    return QStringLiteral("nergens anders in blok %1").arg(unit.number);
+    return named ? QStringLiteral("nergens anders in het blok")
+                 : QStringLiteral("nergens anders in blok %1").arg(unit.number);
 }
 
 // Where, inside a unit, a cell lies: its column in a row, its row in a column, else its name.
@@ -94,7 +98,7 @@ QString Holders(Unit unit, const std::vector<QPoint>& cells) {
     if (unit.kind == UnitKind::Block) {
         const QStringList counts{QStringLiteral("twee"), QStringLiteral("drie"),
                                  QStringLiteral("vier")};
-        return QStringLiteral("de %1 gekleurde vakjes")
+        return QStringLiteral("de %1 gele vakjes")
             .arg(counts.value(static_cast<int>(cells.size()) - 2));
     }
     QStringList places;
@@ -117,7 +121,7 @@ AdvicePart EliminationPart(const logic::EliminationStep& step) {
         struck.push_back(strike.cell);
     }
     part.focus = PointsOf(struck);
-    const QString where = PlacesIn(step.targetUnit, part.focus);
+    const QString where = PlacesIn(step.targetUnit, part.focus, step.targetUnit == step.unit);
     if (step.technique == Technique::BoxLine) {
         part.text = QStringLiteral("In %1 moet %2 in %3 staan, dus %4.")
                         .arg(UnitName(step.unit), DigitsNamed(step.digits),

@@ -90,23 +90,23 @@ class TestStepAdvice : public QObject {
         QTest::newRow("naked pair")
             << "671...983839716...245893671.162...94.98164....2....16.95...7.1..8.....2..6..5...9"
             << ""
-            << "In blok 8 kunnen de twee gekleurde vakjes alleen de 3 en de 4 bevatten, dus "
-               "die nergens anders in blok 8. (F3) [blok 8] (5,8) (4,9) -> (4,7) | In rij 7, "
-               "kolom 4 past alleen nog de 6: de rest staat al in die rij, kolom of dat blok. "
-               "[] (4,3) (4,4) (1,7) (6,7) (8,7) (5,9) -> (4,7)";
+            << "In blok 8 kunnen de twee gele vakjes alleen 3 en 4 bevatten, dus die nergens "
+               "anders in het blok. (F3) [blok 8] (5,8) (4,9) -> (4,7) | In rij 7, kolom 4 "
+               "past alleen nog de 6: de rest staat al in die rij, kolom of dat blok. [] "
+               "(4,3) (4,4) (1,7) (6,7) (8,7) (5,9) -> (4,7)";
         QTest::newRow("naked triple")
             << "..2.16.58...58....8513276496....548...3.68..7....7..96...6.2..4...74.8.543.8519.2"
             << ""
-            << "In kolom 3 kunnen rij 4, 8 en 9 alleen de 6, de 7 en de 9 bevatten, dus die "
-               "niet in kolom 3, rij 2. (F3) [kolom 3] (3,4) (3,8) (3,9) -> (3,2) | In rij 2, "
-               "kolom 3 past alleen nog de 4: de rest staat al in die rij, kolom of dat blok. "
-               "[] (3,1) (1,3) (2,3) (3,3) (3,5) -> (3,2)";
+            << "In kolom 3 kunnen rij 4, 8 en 9 alleen 6, 7 en 9 bevatten, dus die niet in "
+               "rij 2. (F3) [kolom 3] (3,4) (3,8) (3,9) -> (3,2) | In rij 2, kolom 3 past "
+               "alleen nog de 4: de rest staat al in die rij, kolom of dat blok. [] (3,1) "
+               "(1,3) (2,3) (3,3) (3,5) -> (3,2)";
         QTest::newRow("an elimination that needs another")
             << "248713695956482....3.956248.8...157.5..8..4.......5..9...1...5..75...9.26..52.3.."
             << ""
             << "In blok 5 moet de 4 in kolom 5 staan, dus niet in kolom 5, rij 8. (F3) [blok "
-               "5, kolom 5] (5,4) (5,6) -> (5,8) | In blok 8 kunnen de twee gekleurde vakjes "
-               "alleen de 3 en de 6 bevatten, dus die nergens anders in blok 8. (F3) [blok 8] "
+               "5, kolom 5] (5,4) (5,6) -> (5,8) | In blok 8 kunnen de twee gele vakjes "
+               "alleen 3 en 6 bevatten, dus die nergens anders in het blok. (F3) [blok 8] "
                "(4,8) (5,8) -> (5,7) | In rij 7 kan de 6 alleen nog in kolom 9. [rij 7] (7,1) "
                "(6,3) (1,9) -> (9,7)";
         QTest::newRow("a wrong number comes first")

@@ -6,6 +6,7 @@
 #include "ui/game/main_window.h"
 
 #include <QAction>
+#include <QLabel>
 
 namespace {
 
@@ -73,6 +74,8 @@ void Main::HelpVolgendeStap_Click() {
         advice_.kind == StepAdvice::Kind::Placement && advicePart_ + 1 == advice_.parts.size();
     stepMarks_->SetMarks(MarksOf(part, placement));
     board_.ShowInfo(part.text);
+    // Should the line be too short for the whole explanation, the pointer shows all of it.
+    boardControls_.InfoBalk->setToolTip(part.text);
 }
 
 void Main::ForgetAdvice() {
@@ -83,4 +86,5 @@ void Main::ForgetAdvice() {
     advicePart_ = 0;
     stepMarks_->SetMarks({});
     board_.ShowInfo(QStringLiteral("Info"));
+    boardControls_.InfoBalk->setToolTip(QString());
 }
