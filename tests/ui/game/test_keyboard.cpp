@@ -191,17 +191,23 @@ class TestKeyboard : public QObject {
         QVERIFY(Colours(marked, FaceThird(1, 2, 0, 0)).contains(marks.rgb()));
         QVERIFY(Colours(marked, FaceThird(1, 2, 2, 2)).contains(marks.rgb()));
         QVERIFY(!Colours(marked, FaceThird(1, 2, 1, 1)).contains(marks.rgb()));
-        QTest::mouseClick(Child(main, QStringLiteral("Pic")), Qt::MiddleButton, {},
-                          FaceCentre(3, 3));
-        states << Take(game);
-        QVERIFY(Colours(game.main->PicSurface().Image(), FacePixels(3, 3)).contains(marks.rgb()));
+        for (const QPoint cell : {QPoint(3, 3), QPoint(5, 5)}) {
+            QTest::mouseClick(Child(main, QStringLiteral("Pic")), Qt::MiddleButton, {},
+                              FaceCentre(cell.x(), cell.y()));
+            states << Take(game);
+            QVERIFY(Colours(game.main->PicSurface().Image(), FacePixels(cell.x(), cell.y()))
+                        .contains(marks.rgb()));
+        }
         GoTo(main, {1, 2});
-        move([&] { Key(main, Qt::Key_Space); });  // in black over the marks, which go
+        // In black over the marks, which go, and the same digit's mark in the block with them.
+        move([&] { Key(main, Qt::Key_Space); });
         QCOMPARE(Colours(game.main->PicSurface().Image(), FacePixels(1, 2)),
                  (QSet<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0)}));
+        QCOMPARE(Colours(game.main->PicSurface().Image(), FacePixels(3, 3)),
+                 QSet<QRgb>{qRgb(255, 255, 255)});
         GoTo(main, {2, 1});
         move([&] { Key(main, Qt::Key_Delete); });  // the number in the first colour
-        GoTo(main, {3, 3});
+        GoTo(main, {5, 5});
         move([&] { Key(main, Qt::Key_Backspace); });  // the marks
         QCOMPARE(game.Model().FilledCount(), 2);
 
@@ -217,7 +223,7 @@ class TestKeyboard : public QObject {
             redo();
             QCOMPARE(Take(game), states[k]);
         }
-        QCOMPARE(Cursor(main), QPoint(3, 3));  // the cursor shows the cell given back
+        QCOMPARE(Cursor(main), QPoint(5, 5));  // the cursor shows the cell given back
         redo();
         QCOMPARE(Take(game), states.last());
 
