@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/pictures.h"
 #include "support/game_window.h"
 #include "support/modal.h"
 #include "ui/game/board_geometry.h"
@@ -239,6 +240,61 @@ class TestKeyboard : public QObject {
         const Snapshot laidOut = Take(game);
         undo();
         QCOMPARE(Take(game), laidOut);
+    }
+
+    // Keys queued faster than any of them is handled, as a fast typist's reach the window: each
+    // is applied, in order; none is asked about, and the buttons show the number chosen.
+    void typedKeysAreAllApplied_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("rows");  // rows 1 and 2 of the board after them
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("a number, then Space over another") << "2 9 Space"
+                                                           << "900000000 000000000" << 9;
+        QTest::newRow("a burst")
+            << "1 Right 2 Right 3 Down 4 Left 5 Left 6 Up 7 Space Right Backspace"
+            << "703000000 654000000" << 7;
+    }
+    void typedKeysAreAllApplied() {
+        QFETCH(QString, keys);
+        QFETCH(int, chosen);
+        GameWindow game;
+        Main& main = *game.main;
+        game.LayOut({});
+        bool asked = false;
+        WhenModal(
+            [&](QWidget* modal) {
+                asked = true;
+                modal->close();
+            },
+            1000);
+        QList<QRect> rest;
+        for (int n = 1; n <= 9; ++n) {
+            rest << Child(main, QStringLiteral("GetalKnop%1").arg(n))->geometry();
+        }
+        for (const QString& name : keys.split(u' ')) {
+            const int key = QKeySequence::fromString(name)[0].key();
+            const QString text = name.size() == 1 ? name : QString();
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QCoreApplication::postEvent(main.windowHandle(),
+                                            new QKeyEvent(type, key, Qt::NoModifier, text));
+            }
+        }
+        QTest::qWait(1100);
+        QVERIFY(!asked);
+        QString rows;
+        for (int r = 1; r <= 2; ++r) {
+            for (int c = 1; c <= 9; ++c) {
+                rows += QString::number(game.Model().BoardGrid()(c, r));
+            }
+            rows += r == 1 ? QStringLiteral(" ") : QString();
+        }
+        QTEST(rows, "rows");
+        QCOMPARE(game.Model().SelectedNumber(), chosen);
+        for (int n = 1; n <= 9; ++n) {
+            auto* knop = Child<PictureButton>(main, QStringLiteral("GetalKnop%1").arg(n));
+            QCOMPARE(knop->Picture().cacheKey(), Plaatjes::Knop(n, n == chosen).cacheKey());
+            QCOMPARE(knop->geometry(), rest[n - 1]);
+        }
     }
 
     void keysDoNothing_data() {
