@@ -183,7 +183,7 @@ class TestGameModel : public QObject {
         QTEST(model.FilledCount(), "filled");
     }
 
-    void candidatesFillTheEmptyCellsInOneMove() {
+    void candidatesAreTheDigitsNoNumberAroundRulesOut() {
         GameModel model;
         model.LayOut(TransformedGrid(3, 5), Band());
         Play(model, {"P 2 5 -", "M 2 6 2", "P 2 7 +"});
@@ -207,30 +207,6 @@ class TestGameModel : public QObject {
             }
         }
         QCOMPARE(model.Content({2, 8}).ink, (Rgb{30, 80, 200}));
-        Play(model, {"U"});
-        QCOMPARE(model.BoardGrid(), board);
-        QCOMPARE(model.Content({2, 6}).marks, std::bitset<10>().set(2));
-        QVERIFY(model.Content({5, 5}).marks.none());
-        Play(model, {"R", "U", "U"});
-        QCOMPARE(model.BoardGrid()(2, 7), 0);
-    }
-
-    void repeatsAreTheNumbersStandingTwice() {
-        GameModel model;
-        model.LayOut(TransformedGrid(1, 1), Band());
-        QVERIFY(model.Repeats().none());
-        // The given at (1, 1) once more in its column, and two equal numbers in a block.
-        model.Place({1, 9}, model.BoardGrid()(1, 1), {});
-        model.Place({4, 4}, 7, {});
-        model.Place({6, 6}, 7, {});
-        CellSet repeats;
-        for (const QPoint cell : {QPoint(1, 1), QPoint(1, 9), QPoint(4, 4), QPoint(6, 6)}) {
-            repeats.set(CellBit(cell.x(), cell.y()));
-        }
-        QCOMPARE(model.Repeats(), repeats);
-        model.Empty({1, 9});
-        model.Empty({6, 6});
-        QVERIFY(model.Repeats().none());
     }
 
     void aSolvedBoardCompletesOnceAndKeepsItsMoves() {

@@ -207,7 +207,8 @@ class TestKeyboard : public QObject {
         QCOMPARE(Colours(game.main->PicSurface().Image(), FacePixels(3, 3)),
                  QSet<QRgb>{qRgb(255, 255, 255)});
         GoTo(main, {2, 1});
-        move([&] { Key(main, Qt::Key_Delete); });  // the number in the first colour
+        move([&] { Key(main, Qt::Key_Delete); });                  // the number in the first colour
+        move([&] { Key(main, Qt::Key_K, Qt::ControlModifier); });  // every cell's candidates
         GoTo(main, {5, 5});
         move([&] { Key(main, Qt::Key_Backspace); });  // the marks
         QCOMPARE(game.Model().FilledCount(), 2);
@@ -220,11 +221,16 @@ class TestKeyboard : public QObject {
         }
         undo();
         QCOMPARE(Take(game), states.first());
+        // The menu's commands are greyed out when there is nothing to take back or do again.
+        auto* ongedaan = Child<QAction>(main, QStringLiteral("EditOngedaan"));
+        auto* opnieuw = Child<QAction>(main, QStringLiteral("EditOpnieuw"));
+        QVERIFY(!ongedaan->isEnabled() && opnieuw->isEnabled());
         for (qsizetype k = 1; k < states.size(); ++k) {
             redo();
             QCOMPARE(Take(game), states[k]);
         }
         QCOMPARE(Cursor(main), QPoint(5, 5));  // the cursor shows the cell given back
+        QVERIFY(ongedaan->isEnabled() && !opnieuw->isEnabled());
         redo();
         QCOMPARE(Take(game), states.last());
 
