@@ -44,12 +44,13 @@ void Main::ShowPictures() {
 
 void Main::ZoomTo(double zoom) {
     const QSize content = stage_->ContentSize();
-    // The window's frame and menus keep their size; the rest must fit the screen.
+    // The window's frame and menus keep their size; a larger window must fit the screen, while
+    // the original size is the original size on any screen.
     const QSize chrome = frameGeometry().size() - stage_->size();
     const QSize room = screen()->availableGeometry().size() - chrome;
     const double largest =
         std::min(1.0 * room.width() / content.width(), 1.0 * room.height() / content.height());
-    zoom = std::clamp(zoom, ZoomStage::MinZoom, std::max(largest, ZoomStage::MinZoom));
+    zoom = std::clamp(zoom, ZoomStage::MinZoom, std::max(largest, 1.0));
     if (isMaximized() || isFullScreen()) {
         showNormal();
     }
