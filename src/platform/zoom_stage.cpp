@@ -14,7 +14,7 @@ ZoomStage::ZoomStage(QWidget* content, QWidget* parent) : QWidget(parent), conte
 }
 
 QSize ZoomStage::ContentSize() const {
-    return content_->maximumSize().boundedTo(content_->size().expandedTo(content_->minimumSize()));
+    return content_->size();
 }
 
 QSize ZoomStage::minimumSizeHint() const {
