@@ -29,4 +29,7 @@ done
 
 # The game writes its files beside itself: a copy of the program folder keeps the build's clean.
 cp -r "$build/program" "$work/program"
-QT_QPA_PLATFORM=wayland timeout 60 "$work/program/sudoku" --quit-when-shown
+# In a sanitized build, what the Wayland client library and the graphics drivers it loads keep
+# until the end is theirs: the other tests look for the game's own leaks.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" QT_QPA_PLATFORM=wayland \
+  timeout 60 "$work/program/sudoku" --quit-when-shown
