@@ -18,6 +18,21 @@ QString ClockText(long long ticks) {
 void Stopwatch::Start(Clock::time_point now) {
     start_ = now;
     ticks_ = -1;
+    stoppedAt_.reset();
+}
+
+void Stopwatch::Stop(Clock::time_point now) {
+    if (!stoppedAt_) {
+        stoppedAt_ = now;
+    }
+}
+
+void Stopwatch::Go(Clock::time_point now) {
+    if (stoppedAt_) {
+        // The time it stood still does not count.
+        start_ += now - *stoppedAt_;
+        stoppedAt_.reset();
+    }
 }
 
 long long Stopwatch::Tick(Clock::time_point now) {
@@ -27,7 +42,8 @@ long long Stopwatch::Tick(Clock::time_point now) {
     }
     // The tenths that have begun since the start, less the one tick of the display's lag: the
     // shown time stays within a tenth of a second below the real elapsed time.
-    const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(now - start_);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::microseconds>(stoppedAt_.value_or(now) - start_);
     const long long interval = std::chrono::microseconds(TickInterval).count();
     const long long begun = (elapsed.count() + interval - 1) / interval;
     ticks_ = std::max(ticks_, begun - 1);

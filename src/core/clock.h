@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 // The stopwatch text H:MM:SS:T of a count of tenths: hours without leading zero and without
 // upper limit, two-digit minutes and seconds, one digit of tenths.
@@ -23,7 +24,14 @@ class Stopwatch {
     long long Tick(Clock::time_point now);
     long long Ticks() const { return ticks_; }
 
+    // Holds the time reached at `now`: ticks while it stands still show that time, until Go
+    // lets it run on from there.
+    void Stop(Clock::time_point now);
+    void Go(Clock::time_point now);
+    bool Stopped() const { return stoppedAt_.has_value(); }
+
   private:
     Clock::time_point start_{};
     long long ticks_ = -1;
+    std::optional<Clock::time_point> stoppedAt_;
 };

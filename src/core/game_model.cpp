@@ -15,6 +15,19 @@ void ForEachCell(Visit visit) {
     }
 }
 
+// The other cells of a cell's row, column and block.
+template <class Visit>
+void ForEachPeer(QPoint cell, Visit visit) {
+    const auto block = [](int k) { return (k - 1) / 3; };
+    ForEachCell([&](QPoint other) {
+        const bool sameBlock =
+            block(other.x()) == block(cell.x()) && block(other.y()) == block(cell.y());
+        if (other != cell && (other.x() == cell.x() || other.y() == cell.y() || sameBlock)) {
+            visit(other);
+        }
+    });
+}
+
 }  // namespace
 
 void GameModel::LayOut(const Grid& solution, const PuzzleGivens& givens) {
@@ -35,8 +48,14 @@ void GameModel::LayOut(const Grid& solution, const PuzzleGivens& givens) {
     selected_ = 0;
     active_ = true;
     completed_ = false;
+    const bool wasPaused = paused_;
+    paused_ = false;
     cursor_ = QPoint(1, 1);
     emit laidOut();
+    SetShownCorrectCount(CorrectCount());
+    if (wasPaused) {
+        emit pausedChanged();
+    }
     emit historyChanged();
 }
 
@@ -64,6 +83,25 @@ bool GameModel::IsSolved() const {
     return IsValidSolution(board_);
 }
 
+CellSet GameModel::Repeats() const {
+    CellSet repeats;
+    ForEachCell([this, &repeats](QPoint cell) {
+        const int digit = board_(cell.x(), cell.y());
+        ForEachPeer(cell, [&](QPoint peer) {
+            if (digit != 0 && board_(peer.x(), peer.y()) == digit) {
+                repeats.set(CellBit(cell.x(), cell.y()));
+            }
+        });
+    });
+    return repeats;
+}
+
+std::bitset<10> GameModel::Candidates(QPoint cell) const {
+    std::bitset<10> candidates(0x3fe);  // 1..9; an empty peer takes away the unused 0
+    ForEachPeer(cell, [&](QPoint peer) { candidates.reset(board_(peer.x(), peer.y())); });
+    return candidates;
+}
+
 void GameModel::SelectNumber(int digit) {
     selected_ = digit;
     emit selectedNumberChanged(digit);
@@ -75,13 +113,43 @@ void GameModel::MoveCursor(QPoint cell) {
 }
 
 void GameModel::Place(QPoint cell, int digit, Rgb ink) {
+    if (paused_) {
+        return;
+    }
     if (board_(cell.x(), cell.y()) == 0) {
-        Do({{{cell, Content(cell), {digit, {}, ink}}}, shownCorrect_, {}});
+        PlaceNumber(cell, digit, ink);
     }
     CheckMove(cell);
 }
 
+void GameModel::Replace(QPoint cell, int digit, Rgb ink) {
+    if (paused_) {
+        return;
+    }
+    // A completed game keeps its board; a given keeps its number.
+    if (!completed_ && !IsGiven(cell) && board_(cell.x(), cell.y()) != digit) {
+        PlaceNumber(cell, digit, ink);
+    }
+    CheckMove(cell);
+}
+
+void GameModel::PlaceNumber(QPoint cell, int digit, Rgb ink) {
+    Move move{{{cell, Content(cell), {digit, {}, ink}}}, shownCorrect_, {}};
+    const auto mark = static_cast<std::size_t>(digit);
+    ForEachPeer(cell, [&](QPoint peer) {
+        if (marks_[peer.x()][peer.y()].test(mark)) {
+            CellContent struck = Content(peer);
+            struck.marks.reset(mark);
+            move.edits.push_back({peer, Content(peer), struck});
+        }
+    });
+    Do(std::move(move));
+}
+
 void GameModel::Empty(QPoint cell) {
+    if (paused_) {
+        return;
+    }
     if (board_(cell.x(), cell.y()) != 0 || marks_[cell.x()][cell.y()].any()) {
         Do({{{cell, Content(cell), {}}}, shownCorrect_, {}});
     }
@@ -89,13 +157,30 @@ void GameModel::Empty(QPoint cell) {
 }
 
 void GameModel::ToggleMark(QPoint cell, int digit, Rgb ink) {
-    if (board_(cell.x(), cell.y()) != 0) {
+    if (paused_ || board_(cell.x(), cell.y()) != 0) {
         return;
     }
     CellContent marked = Content(cell);
     marked.marks.flip(static_cast<std::size_t>(digit));
     marked.ink = ink;
     Do({{{cell, Content(cell), marked}}, shownCorrect_, {}});
+}
+
+void GameModel::FillCandidates(Rgb ink) {
+    if (!Playing()) {
+        return;
+    }
+    Move move{{}, shownCorrect_, {}};
+    ForEachCell([&](QPoint cell) {
+        const CellContent before = Content(cell);
+        const CellContent filled{0, Candidates(cell), ink};
+        if (!IsGiven(cell) && before.digit == 0 && before != filled) {
+            move.edits.push_back({cell, before, filled});
+        }
+    });
+    if (!move.edits.empty()) {
+        Do(std::move(move));
+    }
 }
 
 void GameModel::CheckMove(QPoint cell) {
@@ -182,6 +267,39 @@ void GameModel::Show(QPoint cell, const CellContent& content) {
 void GameModel::StartClock(Stopwatch::Clock::time_point now) {
     stopwatch_.Start(now);
     clockRunning_ = true;
+    SteerClock(now);
+}
+
+void GameModel::Pause(Stopwatch::Clock::time_point now) {
+    if (CanPause()) {
+        SetPaused(true, now);
+    }
+}
+
+void GameModel::Resume(Stopwatch::Clock::time_point now) {
+    if (paused_) {
+        SetPaused(false, now);
+    }
+}
+
+void GameModel::SetPaused(bool paused, Stopwatch::Clock::time_point now) {
+    paused_ = paused;
+    SteerClock(now);
+    emit pausedChanged();
+    emit historyChanged();
+}
+
+void GameModel::HoldClock(bool held, Stopwatch::Clock::time_point now) {
+    clockHeld_ = held;
+    SteerClock(now);
+}
+
+void GameModel::SteerClock(Stopwatch::Clock::time_point now) {
+    if (paused_ || clockHeld_) {
+        stopwatch_.Stop(now);
+    } else {
+        stopwatch_.Go(now);
+    }
 }
 
 long long GameModel::Tick(Stopwatch::Clock::time_point now) {

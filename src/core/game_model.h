@@ -33,8 +33,8 @@ class GameModel : public QObject {
     Q_OBJECT
   public:
     // A new game on the board: the solution and the cells it gives away. Everything the player
-    // did before is gone, the number buttons are free again and the keyboard's cell is the top
-    // left one; the correct-numbers line keeps what it showed until the first judgement.
+    // did before is gone, the number buttons are free again, the keyboard's cell is the top left
+    // one and the correct-numbers line counts the new board.
     void LayOut(const Grid& solution, const PuzzleGivens& givens);
     // The base grid and the symmetry a puzzle was made from, as the window names them.
     void SetOrigin(int grid, int symmetry);
@@ -57,10 +57,14 @@ class GameModel : public QObject {
     int FilledCount() const { return filled_; }
     // Cells that hold the number of the solution, givens included.
     int CorrectCount() const;
-    // What the correct-numbers line shows: nothing before the first judgement.
+    // What the correct-numbers line shows: nothing before the first game.
     std::optional<int> ShownCorrectCount() const { return shownCorrect_; }
     // Every row, column and block holds each digit once.
     bool IsSolved() const;
+    // The cells whose number stands once more in their row, column or block.
+    CellSet Repeats() const;
+    // The digits that no number in the cell's row, column or block rules out.
+    std::bitset<10> Candidates(QPoint cell) const;
 
     // The number chosen with the number buttons; 0 for none.
     int SelectedNumber() const { return selected_; }
@@ -71,11 +75,16 @@ class GameModel : public QObject {
     void MoveCursor(QPoint cell);
 
     // The player's moves on open cells. A number goes only into an empty cell, and the number in
-    // the cell is then judged, also when it was there already. Emptying takes a number or the
-    // marks away, then recounts. A mark goes only on an empty cell, on or off.
+    // the cell is then judged, also when it was there already; Replace also puts it in the place
+    // of another number of the player's. A number placed takes its digit from the marks of its
+    // row, column and block, in the same move. Emptying takes a number or the marks away, then
+    // recounts. A mark goes only on an empty cell, on or off. FillCandidates gives every empty
+    // open cell its candidates as marks, in one move.
     void Place(QPoint cell, int digit, Rgb ink);
+    void Replace(QPoint cell, int digit, Rgb ink);
     void Empty(QPoint cell);
     void ToggleMark(QPoint cell, int digit, Rgb ink);
+    void FillCandidates(Rgb ink);
 
     // Judges the number in the cell and recounts; the first time the board is solved, the game
     // is completed: the clock stops and the time reached becomes the final time. A board solved
@@ -86,8 +95,8 @@ class GameModel : public QObject {
     // Takes the last move back, or does it again; a completed game keeps its board.
     void Undo();
     void Redo();
-    bool CanUndo() const { return !completed_ && done_ > 0; }
-    bool CanRedo() const { return !completed_ && done_ < history_.size(); }
+    bool CanUndo() const { return Playing() && done_ > 0; }
+    bool CanRedo() const { return Playing() && done_ < history_.size(); }
 
     // The stopwatch: started at zero for each new game, stopped at completion.
     void StartClock(Stopwatch::Clock::time_point now);
@@ -97,6 +106,15 @@ class GameModel : public QObject {
     long long ClockTicks() const { return stopwatch_.Ticks(); }
     // The clock's text when the game was completed.
     const QString& FinalTime() const { return finalTime_; }
+
+    // The player's pause: the clock stands still and the board takes no moves until the game
+    // goes on. Only a game in play pauses; a new game is not paused.
+    void Pause(Stopwatch::Clock::time_point now);
+    void Resume(Stopwatch::Clock::time_point now);
+    bool Paused() const { return paused_; }
+    bool CanPause() const { return Playing(); }
+    // The clock also stands still while the game is out of sight, without pausing the game.
+    void HoldClock(bool held, Stopwatch::Clock::time_point now);
 
   signals:
     // A new game stands on the board.
@@ -117,6 +135,8 @@ class GameModel : public QObject {
     void completed();
     // Whether there is a move to take back or to do again may have changed.
     void historyChanged();
+    // The game was paused or goes on.
+    void pausedChanged();
 
   private:
     struct CellEdit {
@@ -132,9 +152,16 @@ class GameModel : public QObject {
         std::optional<int> shownAfter;
     };
 
+    // A game on the board, not completed and not paused, takes moves.
+    bool Playing() const { return active_ && !completed_ && !paused_; }
+    // Puts a number in a cell, with the marks it strikes, as one move.
+    void PlaceNumber(QPoint cell, int digit, Rgb ink);
     void Do(Move move);
     void Show(QPoint cell, const CellContent& content);
     void SetShownCorrectCount(std::optional<int> count);
+    void SetPaused(bool paused, Stopwatch::Clock::time_point now);
+    // Lets the stopwatch run or stand as the pause and the hold say.
+    void SteerClock(Stopwatch::Clock::time_point now);
 
     Grid solution_;
     Grid board_;
@@ -153,5 +180,7 @@ class GameModel : public QObject {
     std::size_t done_ = 0;
     Stopwatch stopwatch_;
     bool clockRunning_ = false;
+    bool paused_ = false;
+    bool clockHeld_ = false;
     QString finalTime_;
 };

@@ -1,43 +1,57 @@
 #include "platform/board_overlay.h"
 
-#include <QEvent>
+#include "platform/surface.h"
+
 #include <QPainter>
 
-BoardOverlay::BoardOverlay(double boardTwips, QWidget* parent)
-    : QWidget(parent), boardTwips_(boardTwips) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setGeometry(parent->rect());
-    parent->installEventFilter(this);
-    hide();
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Two pixels of the board, in whole device pixels.
+int FrameWidth(double ratio) {
+    return std::max(1, static_cast<int>(std::lround(2 * ratio)));
 }
 
-void BoardOverlay::SetMarks(std::vector<OverlayMark> marks) {
-    marks_ = std::move(marks);
-    setVisible(!marks_.empty());
-    update();
+void Frame(QPainter& painter, const QRect& box, int width, const QColor& colour) {
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), width), colour);
+    painter.fillRect(QRect(box.left(), box.bottom() - width + 1, box.width(), width), colour);
+    painter.fillRect(QRect(box.left(), box.top(), width, box.height()), colour);
+    painter.fillRect(QRect(box.right() - width + 1, box.top(), width, box.height()), colour);
 }
 
-bool BoardOverlay::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Resize) {
-        setGeometry(parentWidget()->rect());
+}  // namespace
+
+void RecolourFace(QPainter& painter, const QImage& picture, const QRect& face,
+                  const std::vector<std::pair<QRgb, QRgb>>& recolour, std::optional<QColor> frame) {
+    QImage shown = picture.copy(face);
+    shown.setDevicePixelRatio(1);
+    for (int y = 0; y < shown.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x) {
+            for (const auto& [from, to] : recolour) {
+                if (line[x] == from) {
+                    line[x] = to;
+                    break;
+                }
+            }
+        }
     }
-    return QWidget::eventFilter(watched, event);
+    painter.drawImage(face.topLeft(), shown);
+    if (frame) {
+        Frame(painter, face, FrameWidth(picture.devicePixelRatio()), *frame);
+    }
 }
 
-void BoardOverlay::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = width() / boardTwips_;
-    for (const OverlayMark& mark : marks_) {
-        const QRectF box(mark.twips.topLeft() * scale, mark.twips.size() * scale);
+void PaintMarks(QPainter& painter, const Surface& surface, const std::vector<OverlayMark>& marks) {
+    const int width = FrameWidth(surface.ScreenImage().devicePixelRatio());
+    for (const OverlayMark& mark : marks) {
+        const QRect box = surface.DeviceBox(mark.twips.topLeft(), mark.twips.bottomRight());
         if (mark.filled) {
             painter.fillRect(box, mark.colour);
         } else {
-            // An outline of two pixels, inside the box.
-            painter.setPen(QPen(mark.colour, 2.0));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(box.adjusted(1.0, 1.0, -1.0, -1.0));
+            Frame(painter, box, width, mark.colour);
         }
     }
 }

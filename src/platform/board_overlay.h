@@ -1,35 +1,30 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
+#include <QRect>
 #include <QRectF>
-#include <QWidget>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
-// A mark drawn over a board on the screen: a box, filled or outlined, in twips of the board.
+class QPainter;
+class Surface;
+
+// What a board's view shows on the screen over the board's picture, and never in it: what the
+// picture holds, what the input reads there, and what is printed or saved stay as they were. The
+// painter's units are the device pixels of the screen's picture.
+
+// A face of the picture, a box of its device pixels, shown with some of its colours replaced (its
+// background, say, while its digits keep theirs), and framed two board pixels wide if asked.
+void RecolourFace(QPainter& painter, const QImage& picture, const QRect& face,
+                  const std::vector<std::pair<QRgb, QRgb>>& recolour, std::optional<QColor> frame);
+
+// A box over the board in twips of the surface, filled or outlined.
 struct OverlayMark {
     QRectF twips;
     QColor colour;
     bool filled = false;
 };
-
-// Marks laid over a board on the screen only, never into its picture: what the board shows in
-// its image, what the input reads there, and what is printed or saved stay as they were. The
-// overlay covers its parent, lets the mouse through to it and scales with it.
-class BoardOverlay : public QWidget {
-    Q_OBJECT
-  public:
-    // `boardTwips`: the size of the board in twips, which the parent's width shows.
-    BoardOverlay(double boardTwips, QWidget* parent);
-
-    void SetMarks(std::vector<OverlayMark> marks);
-    const std::vector<OverlayMark>& Marks() const { return marks_; }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    double boardTwips_;
-    std::vector<OverlayMark> marks_;
-};
+void PaintMarks(QPainter& painter, const Surface& surface, const std::vector<OverlayMark>& marks);

@@ -20,9 +20,10 @@ double ScreenRatio() {
     return qGuiApp->devicePixelRatio();
 }
 
-QPixmap Cached(const QString& key, const std::function<QPixmap()>& draw) {
+// A picture drawn once for each device pixel ratio it is asked for at.
+QPixmap Cached(const QString& key, const std::function<QPixmap()>& draw, double ratio = 0) {
     static QHash<QPair<QString, double>, QPixmap> cache;
-    const QPair<QString, double> at(key, ScreenRatio());
+    const QPair<QString, double> at(key, ratio > 0 ? ratio : ScreenRatio());
     auto it = cache.find(at);
     if (it == cache.end()) {
         it = cache.insert(at, draw());
@@ -30,9 +31,9 @@ QPixmap Cached(const QString& key, const std::function<QPixmap()>& draw) {
     return *it;
 }
 
-// An empty picture of a size in pixels, at the screen's device pixel ratio.
-QPixmap Blank(int width, int height) {
-    const double ratio = ScreenRatio();
+// An empty picture of a size in pixels, at a device pixel ratio: the screen's unless told.
+QPixmap Blank(int width, int height, double ratio = 0) {
+    ratio = ratio > 0 ? ratio : ScreenRatio();
     QPixmap pixmap(static_cast<int>(std::lround(width * ratio)),
                    static_cast<int>(std::lround(height * ratio)));
     pixmap.setDevicePixelRatio(ratio);
@@ -48,8 +49,8 @@ void Bevel(QPainter& p, const QRect& r, QColor light, QColor dark) {
     p.fillRect(QRect(r.right(), r.top(), 1, r.height()), dark);
 }
 
-QPixmap DrawKnop(int n, bool selected) {
-    QPixmap pixmap = Blank(32, 32);
+QPixmap DrawKnop(int n, bool selected, double ratio) {
+    QPixmap pixmap = Blank(32, 32, ratio);
     QPainter p(&pixmap);
     const QRect outer(0, 0, 32, 32);
     QLinearGradient face(0, 0, 0, 32);
@@ -76,8 +77,8 @@ QPixmap DrawKnop(int n, bool selected) {
     return pixmap;
 }
 
-QPixmap DrawLock(bool open) {
-    QPixmap pixmap = Blank(32, 32);
+QPixmap DrawLock(bool open, double ratio) {
+    QPixmap pixmap = Blank(32, 32, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath shackle;
@@ -102,11 +103,11 @@ QPixmap DrawLock(bool open) {
     return pixmap;
 }
 
-QPixmap DrawCommandIcon(int i) {
+QPixmap DrawCommandIcon(int i, double ratio) {
     if (i == 4) {
-        return DrawLock(false);
+        return DrawLock(false, ratio);
     }
-    QPixmap pixmap = Blank(32, 32);
+    QPixmap pixmap = Blank(32, 32, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     switch (i) {
@@ -326,18 +327,22 @@ QPixmap DrawSettingsPicture() {
 
 namespace Plaatjes {
 
-QPixmap Knop(int n, bool selected) {
-    return Cached(QStringLiteral("knop%1%2").arg(n).arg(selected),
-                  [=] { return DrawKnop(n, selected); });
+QPixmap Knop(int n, bool selected, double ratio) {
+    return Cached(
+        QStringLiteral("knop%1%2").arg(n).arg(selected),
+        [=] { return DrawKnop(n, selected, ratio); }, ratio);
 }
-QPixmap SlotClose() {
-    return Cached(QStringLiteral("slotclose"), [] { return DrawLock(false); });
+QPixmap SlotClose(double ratio) {
+    return Cached(
+        QStringLiteral("slotclose"), [=] { return DrawLock(false, ratio); }, ratio);
 }
-QPixmap SlotOpen() {
-    return Cached(QStringLiteral("slotopen"), [] { return DrawLock(true); });
+QPixmap SlotOpen(double ratio) {
+    return Cached(
+        QStringLiteral("slotopen"), [=] { return DrawLock(true, ratio); }, ratio);
 }
-QPixmap CommandIcon(int i) {
-    return Cached(QStringLiteral("img%1").arg(i), [=] { return DrawCommandIcon(i); });
+QPixmap CommandIcon(int i, double ratio) {
+    return Cached(
+        QStringLiteral("img%1").arg(i), [=] { return DrawCommandIcon(i, ratio); }, ratio);
 }
 QImage Logo() {
     return DrawLogo();

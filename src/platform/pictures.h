@@ -4,16 +4,17 @@
 #include <QPixmap>
 
 // The pictures of the program, drawn once when first asked for; the pixmaps are drawn at the
-// device pixel ratio of the screens, their sizes are given in pixels.
+// device pixel ratio of the screens, their sizes are given in pixels. Those of the game window
+// can also be had at another ratio (0: the screens'), for a window shown larger.
 namespace Plaatjes {
 
 // Number button n (1..9), 32 x 32 pixels: its normal face, or the face of the chosen number.
-QPixmap Knop(int n, bool selected);
+QPixmap Knop(int n, bool selected, double ratio = 0);
 // The lock beside "Oplossing": closed while the puzzle shows, open while the solution shows.
-QPixmap SlotClose();
-QPixmap SlotOpen();
+QPixmap SlotClose(double ratio = 0);
+QPixmap SlotOpen(double ratio = 0);
 // Icon of command i (1..5) of the command column, 32 x 32 pixels.
-QPixmap CommandIcon(int i);
+QPixmap CommandIcon(int i, double ratio = 0);
 // The banner at the top of a printed puzzle, 500 x 100 pixels.
 QImage Logo();
 // The soft shadows below (450 x 50) and to the right (50 x 400) of a printed board.

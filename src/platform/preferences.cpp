@@ -2,6 +2,12 @@
 
 #include <QSettings>
 
+namespace {
+
+const QString WindowPlaceKey = QStringLiteral("Venster");
+
+}  // namespace
+
 void ReadPreferences(const QString& path, GameSettings& settings) {
     const QSettings file(path, QSettings::IniFormat);
     for (const SettingSwitch& setting : SettingSwitches) {
@@ -21,6 +27,19 @@ bool WritePreferences(const QString& path, const GameSettings& settings) {
         if (file.value(key, defaults.*setting.value).toBool() != value) {
             file.setValue(key, value);
         }
+    }
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+QByteArray ReadWindowPlace(const QString& path) {
+    return QSettings(path, QSettings::IniFormat).value(WindowPlaceKey).toByteArray();
+}
+
+bool WriteWindowPlace(const QString& path, const QByteArray& place) {
+    QSettings file(path, QSettings::IniFormat);
+    if (file.value(WindowPlaceKey).toByteArray() != place) {
+        file.setValue(WindowPlaceKey, place);
     }
     file.sync();
     return file.status() == QSettings::NoError;

@@ -2,6 +2,7 @@
 
 #include "core/settings.h"
 
+#include <QByteArray>
 #include <QString>
 
 // The settings that Sudoku.ini has no record for, kept in a file of their own beside it, in the
@@ -13,3 +14,7 @@ void ReadPreferences(const QString& path, GameSettings& settings);
 // Writes the values that differ from what the file holds, merged with what another copy of the
 // program may have written meanwhile; false when the file could not be written.
 bool WritePreferences(const QString& path, const GameSettings& settings);
+
+// The game window's size, place and state, as the window saves them; empty when none is kept.
+QByteArray ReadWindowPlace(const QString& path);
+bool WriteWindowPlace(const QString& path, const QByteArray& place);

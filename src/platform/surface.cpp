@@ -206,6 +206,10 @@ QColor Surface::Pixel(QPointF at) const {
     return shown.valid(p) ? QColor(shown.pixel(p)) : QColor();
 }
 
+QRect Surface::DeviceBox(QPointF corner1, QPointF corner2) const {
+    return DevicePixels(PixelBox(corner1, corner2), ScreenImage().devicePixelRatio());
+}
+
 void Surface::SetScreenRatio(double ratio) {
     if (ratio != ScreenImage().devicePixelRatio()) {
         screen_ = ratio == 1 ? QImage() : drawing_.Render(ratio);
@@ -225,21 +229,24 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
 }
 
 void SurfaceView::paintEvent(QPaintEvent*) {
-    // Moved to a screen of another density, the window is painted anew, and the picture is drawn
-    // anew for it before it is shown there.
-    surface_.SetScreenRatio(devicePixelRatioF());
+    QPainter painter(this);
+    const QTransform toDevice = painter.deviceTransform();
+    // Moved to a screen of another density, or shown larger in a scaled window, the view is
+    // painted anew, and the picture is drawn anew for that scale before it is shown.
+    surface_.SetScreenRatio(toDevice.m11());
     const QImage& picture = surface_.ScreenImage();
     // The picture is put on the screen device pixel for device pixel, from the first whole device
     // pixel of the view: at a fractional ratio the view may begin inside one, and a mouse
     // position there lies in the next.
-    QPainter painter(this);
-    const QTransform toDevice = painter.deviceTransform();
     const QPointF origin = toDevice.map(QPointF(0, 0));
     painter.setWorldTransform(
         QTransform::fromTranslate(std::ceil(origin.x()), std::ceil(origin.y())) *
         toDevice.inverted());
     const QRectF pixels(picture.rect());
     painter.drawImage(pixels, picture, pixels);
+    if (overlay_) {
+        overlay_(painter, picture);
+    }
 }
 
 int ButtonCode(Qt::MouseButton button) {

@@ -78,6 +78,8 @@ class Surface {
     // Draws the screen's picture anew for a screen of another device pixel ratio; the view does
     // this before it paints.
     void SetScreenRatio(double ratio);
+    // The device pixels of the screen's picture that a box drawn with FillBox covers.
+    QRect DeviceBox(QPointF corner1, QPointF corner2) const;
     // Everything drawn so far, to be drawn again on another device.
     const Drawing& Recording() const { return drawing_; }
     // Saves the picture; the format follows from `format` ("BMP", "JPG", "PNG").
@@ -96,13 +98,18 @@ class Surface {
     std::function<void(const QRect&)> changed_;
 };
 
-// Shows a surface at the device pixel ratio of the screen it is on, and reports mouse presses and
-// moves in twips of the surface (pixel position x 15, kept as floating point, also on a high-DPI
-// screen). Only the changed pixels are repainted.
+// Shows a surface at the device pixel ratio of the screen it is on, also when its window is shown
+// scaled, and reports mouse presses and moves in twips of the surface (pixel position x 15, kept
+// as floating point, also on a high-DPI screen). Only the changed pixels are repainted.
 class SurfaceView : public QWidget {
     Q_OBJECT
   public:
     SurfaceView(Surface& surface, QWidget* parent);
+
+    // Draws on the screen over the surface's picture, and not into it: `paint` gets a painter
+    // whose units are the device pixels of the screen's picture, and that picture.
+    using Overlay = std::function<void(QPainter& painter, const QImage& picture)>;
+    void SetOverlay(Overlay paint) { overlay_ = std::move(paint); }
 
   signals:
     // button: 1 left, 2 right, 4 middle.
@@ -116,6 +123,7 @@ class SurfaceView : public QWidget {
 
   private:
     Surface& surface_;
+    Overlay overlay_;
 };
 
 // The button code of a Qt mouse button: 1 left, 2 right, 4 middle, 0 any other.

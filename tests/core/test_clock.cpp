@@ -39,6 +39,23 @@ class TestClock : public QObject {
         QCOMPARE(watch.Tick(t0 + 10s + 100ms), 0LL);
     }
 
+    void standsStillWhileStopped() {
+        Stopwatch watch;
+        const auto t0 = Stopwatch::Clock::time_point{} + 2h;
+        watch.Start(t0);
+        watch.Tick(t0 + 100ms);
+        watch.Stop(t0 + 1s);
+        watch.Stop(t0 + 3s);  // already standing: the first stop counts
+        QCOMPARE(watch.Tick(t0 + 5s), 9LL);
+        watch.Go(t0 + 5s);
+        watch.Go(t0 + 6s);  // already running
+        QCOMPARE(watch.Tick(t0 + 7s), 29LL);
+        watch.Stop(t0 + 8s);
+        watch.Start(t0 + 9s);  // a new start runs
+        watch.Tick(t0 + 9s);
+        QCOMPARE(watch.Tick(t0 + 10s), 9LL);
+    }
+
     void followsRealTimeWhenTicksArriveLate() {
         // Ticks that arrive late, unevenly and in bursts over a game of three hours: the count
         // stays within a tenth of a second below the real time and never goes back.

@@ -56,9 +56,7 @@ void Board::DrawPuzzle() {
 }
 
 void Board::ResetNumberButtons() {
-    for (int n = 1; n <= 9; ++n) {
-        controls_.GetalKnop[n]->SetPicture(Plaatjes::Knop(n, false));
-    }
+    // The number buttons follow the number the game holds.
     model_.SelectNumber(0);
 }
 

@@ -3,10 +3,7 @@
 #include <QPoint>
 #include <QString>
 
-#include <array>
-
 class GameModel;
-class PictureButton;
 class QLabel;
 class QWidget;
 class Surface;
@@ -19,7 +16,6 @@ struct BoardControls {
     QLabel* InfoBalk = nullptr;
     QWidget* Shape1 = nullptr;
     QLabel* GetalLabel = nullptr;
-    std::array<PictureButton*, 10> GetalKnop{};  // 1..9
 };
 
 // The text of the filled-cells counter, which reads on into the correct-numbers line below it.

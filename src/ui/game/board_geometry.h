@@ -23,16 +23,21 @@ inline const QColor EmptyFace(255, 255, 255);
 inline const QColor GivenFace(230, 230, 230);
 inline const QColor GivenDigit(0, 0, 0);
 inline const QColor HintDigit(0, 0, 255);
+// On the screen only, over the board: the faces of the cells whose number repeats, framed in red,
+// and of the cells that hold the number chosen or under the cursor.
+inline const QColor RepeatFace(255, 208, 208);
+inline const QColor RepeatGivenFace(236, 190, 190);
+inline const QColor RepeatFrame(220, 0, 0);
+inline const QColor MatchFace(206, 226, 255);
+inline const QColor MatchGivenFace(186, 206, 236);
 // Pencil marks are blue, or green for a player whose own digits are that blue; neither is a colour
 // the input refuses.
 inline const QColor MarkInk(30, 80, 200);
 inline const QColor MarkInkBeside(0, 130, 70);
 
-// Pencil mark d of a cell stands in the d-th of the face's nine squares, 1 top left, 9 bottom
-// right.
+// Pencil mark d of a cell stands in the middle of the d-th of the face's nine squares, 1 top
+// left, 9 bottom right.
 inline constexpr int MarkPitch = FaceSize / 3;
-inline constexpr int MarkInsetLeft = 45;
-inline constexpr int MarkInsetTop = 15;
 
 inline double CellLeft(int c) {
     return CellPitch * (c - 1);
@@ -44,9 +49,9 @@ inline QPointF DigitPoint(int c, int r) {
     return {CellLeft(c) + DigitInset, CellTop(r) + DigitInset};
 }
 
-inline QPointF MarkPoint(int c, int r, int digit) {
-    return {CellLeft(c) + FaceInset + MarkPitch * ((digit - 1) % 3) + MarkInsetLeft,
-            CellTop(r) + FaceInset + MarkPitch * ((digit - 1) / 3) + MarkInsetTop};
+inline QPointF MarkCentre(int c, int r, int digit) {
+    return {CellLeft(c) + FaceInset + MarkPitch * ((digit - 1) % 3 + 0.5),
+            CellTop(r) + FaceInset + MarkPitch * ((digit - 1) / 3 + 0.5)};
 }
 inline QColor MarkColour(const QColor& digitColour) {
     return digitColour == MarkInk ? MarkInkBeside : MarkInk;

@@ -2,7 +2,10 @@
 
 #include "platform/fonts.h"
 #include "platform/surface.h"
+#include "platform/twips.h"
 #include "ui/game/board_geometry.h"
+
+#include <QFontMetricsF>
 
 namespace board {
 
@@ -35,11 +38,15 @@ void DrawDigit(Surface& surface, int c, int r, int digit, const QColor& colour) 
 }
 
 void DrawMarks(Surface& surface, int c, int r, const std::bitset<10>& marks, const QColor& colour) {
-    // Small and plain, so that nine of them fit the face.
-    const QFont font = PointFont(QStringLiteral("Arial"), 6.75);
+    // As large as nine of them fit the face, plain, each in the middle of its square.
+    const QFont font = PointFont(QStringLiteral("Arial"), 9);
+    const QFontMetricsF metrics(font);
     for (int digit = 1; digit <= 9; ++digit) {
         if (marks.test(digit)) {
-            surface.Text(MarkPoint(c, r, digit), QString::number(digit), colour, font);
+            const QString text = QString::number(digit);
+            const QRectF ink = metrics.tightBoundingRect(text);  // from the baseline
+            const QPointF middle(ink.center().x(), metrics.ascent() + ink.center().y());
+            surface.Text(MarkCentre(c, r, digit) - middle * TwipsPerPixel, text, colour, font);
         }
     }
 }

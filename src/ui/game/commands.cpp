@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "ui/game/main_window.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTextBrowser>
@@ -21,6 +22,24 @@ void Main::StartKlok() {
 
 void Main::StopWatch_Timer() {
     label2_->setText(ClockText(model_.Tick(Stopwatch::Clock::now())));
+}
+
+void Main::FilePauze_Click() {
+    const auto now = Stopwatch::Clock::now();
+    if (model_.Paused()) {
+        model_.Resume(now);
+    } else {
+        model_.Pause(now);
+    }
+    // A command that could not be carried out shows what is.
+    ShowCommands();
+}
+
+void Main::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        model_.HoldClock(isMinimized(), Stopwatch::Clock::now());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void Main::GeneratePuzzle() {
@@ -73,7 +92,8 @@ void Main::ToggleSolution() {
     const bool showSolution = picView_->isVisible();
     picView_->setVisible(!showSolution);
     pic2View_->setVisible(showSolution);
-    img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen() : Plaatjes::SlotClose());
+    img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen(PictureRatio())
+                                    : Plaatjes::SlotClose(PictureRatio()));
 }
 
 void Main::ShowHelp(const QString& fragment, const QString& key) {
@@ -84,7 +104,7 @@ void Main::ShowHelp(const QString& fragment, const QString& key) {
     }
     if (!webBrowser_) {
         // Made when help is first asked for, which keeps it out of the program's start.
-        webBrowser_ = new QTextBrowser(centralWidget());
+        webBrowser_ = new QTextBrowser(client_);
         webBrowser_->setObjectName(QStringLiteral("WebBrowser"));
         webBrowser_->setOpenExternalLinks(true);
         PlaceTwips(webBrowser_, 75, 30, 8835, 5265);

@@ -1,4 +1,5 @@
 // Playing from the keyboard: a cursor on the board and keys for the number buttons and the mouse.
+#include "platform/zoom_stage.h"
 #include "ui/game/board_geometry.h"
 #include "ui/game/main_window.h"
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-enum class KeyAction { None, Choose, Place, Empty, Mark, Undo, Redo, Move };
+enum class KeyAction { None, Choose, Place, Empty, Mark, Move };
 
 struct KeyMeaning {
     KeyAction action = KeyAction::None;
@@ -19,9 +20,10 @@ struct KeyMeaning {
     QPoint step;
 };
 
-// 1..9 choose a number, with Ctrl they mark it; Space or Return place the chosen number, Delete
-// or Backspace empty the cell; the arrows move the cursor; Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z
-// redo. The keypad's keys count as the main keys.
+// 1..9 choose a number and place it in an empty cell, with Ctrl they mark it; Space or Return
+// place the chosen number, also over another of the player's, Delete or Backspace empty the cell;
+// the arrows move the cursor. The keypad's keys count as the main keys. Undo, redo and the other
+// commands have their keys on the menus.
 KeyMeaning Meaning(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     const int code = key.key();
@@ -50,19 +52,8 @@ KeyMeaning Meaning(const QKeyEvent& key) {
                 return {};
         }
     }
-    if (modifiers == Qt::ControlModifier) {
-        if (digit) {
-            return {KeyAction::Mark, code - Qt::Key_0, {}};
-        }
-        if (code == Qt::Key_Z) {
-            return {KeyAction::Undo, 0, {}};
-        }
-        if (code == Qt::Key_Y) {
-            return {KeyAction::Redo, 0, {}};
-        }
-    }
-    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && code == Qt::Key_Z) {
-        return {KeyAction::Redo, 0, {}};
+    if (modifiers == Qt::ControlModifier && digit) {
+        return {KeyAction::Mark, code - Qt::Key_0, {}};
     }
     return {};
 }
@@ -72,11 +63,12 @@ KeyMeaning Meaning(const QKeyEvent& key) {
 bool Main::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         // Keys for the other windows, for the menus and for the help page are theirs.
-        const auto* control = qobject_cast<QWidget*>(watched);
+        auto* control = qobject_cast<QWidget*>(watched);
         const QWidget* focus = QApplication::focusWidget();
         const bool menus = focus == menuBar() || menuBar()->isAncestorOf(focus);
+        const QWidget* target = stage_ ? stage_->KeyTarget(control) : control;
         const bool help =
-            webBrowser_ && (control == webBrowser_ || webBrowser_->isAncestorOf(control));
+            webBrowser_ && (target == webBrowser_ || webBrowser_->isAncestorOf(target));
         if (control && control->window() == this && !menus && !help) {
             return BoardKey(*static_cast<QKeyEvent*>(event));
         }
@@ -89,39 +81,31 @@ bool Main::BoardKey(const QKeyEvent& key) {
     if (meaning.action == KeyAction::None) {
         return false;
     }
-    // Before the first puzzle and while the solution or the help page shows, the keys do nothing;
-    // held down, only the arrows and undo and redo repeat.
-    const bool repeats = meaning.action == KeyAction::Move || meaning.action == KeyAction::Undo ||
-                         meaning.action == KeyAction::Redo;
+    // Before the first puzzle, while the game is paused and while the solution or the help page
+    // shows, the keys do nothing; held down, only the arrows repeat.
     const bool help = webBrowser_ && webBrowser_->isVisible();
-    if (!model_.GameActive() || !picView_->isVisible() || help ||
-        (key.isAutoRepeat() && !repeats)) {
+    if (!model_.GameActive() || model_.Paused() || !picView_->isVisible() || help ||
+        (key.isAutoRepeat() && meaning.action != KeyAction::Move)) {
         return true;
     }
     const QPoint cursor = model_.Cursor();
     const QPointF corner = board::FaceCorner(cursor.x(), cursor.y());
     switch (meaning.action) {
         case KeyAction::Choose:
-            GetalKnop_Click(meaning.digit);
+            TypeNumber(meaning.digit);
             break;
         case KeyAction::Place:
             if (NumberChosen()) {
-                ClickCell(1, cursor, corner, model_.SelectedNumber());
+                ActOnCell(CellAction::Replace, cursor, corner, model_.SelectedNumber());
             }
             break;
         case KeyAction::Empty:
             if (NumberChosen()) {
-                ClickCell(2, cursor, corner, model_.SelectedNumber());
+                ActOnCell(CellAction::Empty, cursor, corner, model_.SelectedNumber());
             }
             break;
         case KeyAction::Mark:
-            ClickCell(4, cursor, corner, meaning.digit);
-            break;
-        case KeyAction::Undo:
-            model_.Undo();
-            break;
-        case KeyAction::Redo:
-            model_.Redo();
+            ActOnCell(CellAction::Mark, cursor, corner, meaning.digit);
             break;
         default:
             model_.MoveCursor({std::clamp(cursor.x() + meaning.step.x(), 1, 9),

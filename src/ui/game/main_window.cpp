@@ -2,12 +2,12 @@
 
 #include "core/score_list.h"
 #include "core/settings_file.h"
-#include "platform/board_overlay.h"
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/preferences.h"
+#include "platform/zoom_stage.h"
 #include "ui/game/board_geometry.h"
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 
@@ -46,6 +47,17 @@ int ImgTop(int i) {
 
 const char* const KnoptextCaptions[] = {"", "Load", "Website", "Hint", "Oplossing", "Printen"};
 
+// The desktop's own keys for a standard command, and the program's keys besides.
+QList<QKeySequence> Keys(QKeySequence::StandardKey standard, QList<QKeySequence> own = {}) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& key : own) {
+        if (!keys.contains(key)) {
+            keys << key;
+        }
+    }
+    return keys;
+}
+
 }  // namespace
 
 int Main::GetalKnopTop(int i) {
@@ -61,6 +73,9 @@ Main::Main()
       pic2_(board::BoardTwips, board::BoardTwips),
       board_(model_, boardControls_) {
     Form_Load();
+    // The window opens at its original size, also on a small screen, unless it had another.
+    resize(sizeHint());
+    RestoreWindowPlace();
 }
 
 Main::~Main() {
@@ -70,10 +85,14 @@ Main::~Main() {
 void Main::Form_Load() {
     setWindowTitle(QStringLiteral(" Sudoku"));
     setWindowIcon(Plaatjes::ProgramIcon());
-    auto* client = new QWidget(this);
-    setCentralWidget(client);
-    SizeWindowTwips(client, 9060, 6495, true);
-    controls_ = std::make_unique<Controls>(client, MainLayout);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    SizeWindowTwips(client_, 9060, 6495, true);
+    // The window grows and shrinks as one picture.
+    stage_ = new ZoomStage(client_, this);
+    setCentralWidget(stage_);
+    connect(stage_, &ZoomStage::zoomChanged, this, &Main::ShowPictures);
+    controls_ = std::make_unique<Controls>(client_, MainLayout);
     const Controls& c = *controls_;
 
     QWidget* frame1 = c["Frame1"];
@@ -84,15 +103,25 @@ void Main::Form_Load() {
     pic2View_->setObjectName(QStringLiteral("Pic2"));
     PlaceTwips(pic2View_, PicLeft, PicTop, board::BoardTwips, board::BoardTwips);
     pic2View_->hide();
+    picView_->SetOverlay(
+        [this](QPainter& painter, const QImage& picture) { PaintOverBoard(painter, picture); });
+    pauseCover_ = new ClickLabel(frame1);
+    pauseCover_->setObjectName(QStringLiteral("PauzeScherm"));
+    pauseCover_->setAlignment(Qt::AlignCenter);
+    pauseCover_->setText(
+        QStringLiteral("<p style=\"font-size: 20pt\"><b>Pauze</b></p>"
+                       "<p>Klik hier of druk op P om verder te spelen.</p>"));
+    SetControlColour(pauseCover_, QPalette::Window, Qt::white);
+    pauseCover_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PlaceTwips(pauseCover_, 150, 270, 4920, 4920);
+    pauseCover_->hide();
+    connect(pauseCover_, &ClickLabel::Clicked, this, &Main::FilePauze_Click);
 
     auto* shape1 = new OutlineSquare(picView_);
     shape1->setObjectName(QStringLiteral("Shape1"));
     PlaceTwips(shape1, 0, 0, board::HighlightSize, board::HighlightSize);
     shape1->hide();
     shape1_ = shape1;
-    stepMarks_ = new BoardOverlay(board::BoardTwips, picView_);
-    stepMarks_->setObjectName(QStringLiteral("StapMarkering"));
-    stepMarks_->stackUnder(shape1);
     getalLabel_ = new QLabel(picView_);
     getalLabel_->setObjectName(QStringLiteral("GetalLabel"));
     getalLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -145,7 +174,6 @@ void Main::Form_Load() {
     boardControls_.InfoBalk = c.Get<QLabel>("InfoBalk");
     boardControls_.Shape1 = shape1_;
     boardControls_.GetalLabel = getalLabel_;
-    boardControls_.GetalKnop = getalKnop_;
     ConnectModel();
 
     connect(picView_, &SurfaceView::MouseDown, this, &Main::Pic_MouseDown);
@@ -223,41 +251,60 @@ void Main::BuildMenus() {
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
-    const auto item = [this](QMenu* m, const char* name, const char* caption, auto handler) {
+    const auto item = [this](QMenu* m, const char* name, const char* caption, auto handler,
+                             QList<QKeySequence> keys = {}) {
         QAction* action = m->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
     const auto separator = [](QMenu* m, const char* name) {
         m->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
+    using Key = QKeySequence;
 
-    QMenu* file = menu("File", "File");
-    item(file, "FileNieuw", "Nieuwe puzzel", &Main::FileNieuw_Click);
+    QMenu* file = menu("File", "&File");
+    item(file, "FileNieuw", "&Nieuwe puzzel", &Main::FileNieuw_Click, Keys(Key::New));
+    pauze_ = item(file, "FilePauze", "&Pauze", &Main::FilePauze_Click, {Key(Qt::Key_P)});
+    pauze_->setCheckable(true);
     separator(file, "Filestreep1");
-    QMenu* save = file->addMenu(QStringLiteral("Opslaan"));
+    QMenu* save = file->addMenu(QStringLiteral("&Opslaan"));
     save->setObjectName(QStringLiteral("FileSave"));
-    item(save, "Save1", "Als Jpg plaatje", [this] { Save_Click(1); });
-    item(save, "Save2", "Als Bmp plaatje", [this] { Save_Click(2); });
+    item(save, "Save1", "Als &Jpg plaatje", [this] { Save_Click(1); });
+    item(save, "Save2", "Als &Bmp plaatje", [this] { Save_Click(2); });
     separator(file, "filestreep2");
-    item(file, "FileExit", "Sluiten", &Main::FileExit_Click);
+    item(file, "FileExit", "&Sluiten", &Main::FileExit_Click,
+         Keys(Key::Quit, {Key(Qt::CTRL | Qt::Key_Q)}));
 
-    QMenu* edit = menu("Edit", "Edit");
-    item(edit, "EditOplosser", "Puzzel ontwerpen", &Main::EditOplosser_Click);
-    QMenu* punten = menu("Punten", "Score");
-    item(punten, "Puntenlijst", "Scorelijst", &Main::Puntenlijst_Click);
-    QMenu* tools = menu("Tools", "Tools");
-    item(tools, "ToolsGonfig", "Instellingen", &Main::ToolsGonfig_Click);
+    QMenu* edit = menu("Edit", "&Edit");
+    ongedaan_ =
+        item(edit, "EditOngedaan", "&Ongedaan maken", &Main::EditOngedaan_Click, Keys(Key::Undo));
+    opnieuw_ =
+        item(edit, "EditOpnieuw", "Opn&ieuw", &Main::EditOpnieuw_Click,
+             Keys(Key::Redo, {Key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), Key(Qt::CTRL | Qt::Key_Y)}));
+    separator(edit, "EditStreep1");
+    kandidaten_ = item(edit, "EditKandidaten", "&Kandidaten invullen", &Main::EditKandidaten_Click,
+                       {Key(Qt::CTRL | Qt::Key_K)});
+    separator(edit, "EditStreep2");
+    item(edit, "EditOplosser", "&Puzzel ontwerpen", &Main::EditOplosser_Click);
+    QMenu* punten = menu("Punten", "&Score");
+    item(punten, "Puntenlijst", "&Scorelijst", &Main::Puntenlijst_Click);
+    QMenu* tools = menu("Tools", "&Tools");
+    item(tools, "ToolsGonfig", "&Instellingen", &Main::ToolsGonfig_Click);
     separator(tools, "ToolsStreep1");
-    item(tools, "ToolsPatroonOntwerpen", "Patroon ontwerpen", &Main::ToolsPatroonOntwerpen_Click);
-    QMenu* help = menu("Help", "Help");
-    item(help, "HelpInleiding", "Inleiding", &Main::HelpInleiding_Click)
-        ->setShortcut(QKeySequence(Qt::Key_F1));
-    item(help, "HelpUitleg", "Uitleg programma", &Main::HelpUitleg_Click)
-        ->setShortcut(QKeySequence(Qt::Key_F2));
-    item(help, "HelpVolgendeStap", "Volgende stap", &Main::HelpVolgendeStap_Click)
-        ->setShortcut(QKeySequence(Qt::Key_F3));
+    item(tools, "ToolsPatroonOntwerpen", "&Patroon ontwerpen", &Main::ToolsPatroonOntwerpen_Click);
+    QMenu* beeld = menu("Beeld", "&Beeld");
+    item(beeld, "BeeldGroter", "&Groter", &Main::BeeldGroter_Click,
+         Keys(Key::ZoomIn, {Key(Qt::CTRL | Qt::Key_Equal)}));
+    item(beeld, "BeeldKleiner", "&Kleiner", &Main::BeeldKleiner_Click, Keys(Key::ZoomOut));
+    item(beeld, "BeeldWareGrootte", "&Ware grootte", &Main::BeeldWareGrootte_Click,
+         {Key(Qt::CTRL | Qt::Key_0)});
+    QMenu* help = menu("Help", "&Help");
+    item(help, "HelpInleiding", "&Inleiding", &Main::HelpInleiding_Click, {Key(Qt::Key_F1)});
+    item(help, "HelpUitleg", "&Uitleg programma", &Main::HelpUitleg_Click, {Key(Qt::Key_F2)});
+    item(help, "HelpVolgendeStap", "&Volgende stap", &Main::HelpVolgendeStap_Click,
+         {Key(Qt::Key_F3)});
     // Escape takes the marks of the next step away.
     auto* forget = new QAction(this);
     forget->setObjectName(QStringLiteral("StapVergeten"));
@@ -265,5 +312,14 @@ void Main::BuildMenus() {
     connect(forget, &QAction::triggered, this, &Main::ForgetAdvice);
     addAction(forget);
     separator(help, "HelpStreep1");
-    item(help, "HelpSoftware", "Meer software", &Main::HelpSoftware_Click);
+    item(help, "HelpSoftware", "&Meer software", &Main::HelpSoftware_Click);
+
+    // F10 opens the first menu, as on the desktops that have no key of their own for it.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(Key(Qt::Key_F10));
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this,
+            [bar] { bar->setActiveAction(bar->actions().constFirst()); });
+    ShowCommands();
 }

@@ -5,6 +5,7 @@
 #include "core/score_list.h"
 #include "core/settings.h"
 #include "core/step_advice.h"
+#include "platform/board_overlay.h"
 #include "platform/surface.h"
 #include "ui/game/board.h"
 
@@ -16,7 +17,6 @@
 #include <array>
 #include <memory>
 
-class BoardOverlay;
 class ClickLabel;
 class Controls;
 class PictureButton;
@@ -24,6 +24,7 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QTextBrowser;
+class ZoomStage;
 
 // The game window: it owns the game in progress, the settings and the score list, lays out the
 // board, the number buttons, the command column, the clock and the counters, and carries the
@@ -70,6 +71,13 @@ class Main : public QMainWindow {
     void Puntenlijst_Click();
     void ToolsGonfig_Click();
     void ToolsPatroonOntwerpen_Click();
+    void FilePauze_Click();
+    void EditOngedaan_Click();
+    void EditOpnieuw_Click();
+    void EditKandidaten_Click();
+    void BeeldGroter_Click();
+    void BeeldKleiner_Click();
+    void BeeldWareGrootte_Click();
 
     // Where command i of the command column rests.
     static int KnoptextTop(int i);
@@ -81,6 +89,10 @@ class Main : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     // The board's keys, whichever control of the window has the focus.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The clock stands still while the window is minimized.
+    void changeEvent(QEvent* event) override;
+    // The window's size and place are kept for the next run.
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void Form_Load();
@@ -94,10 +106,14 @@ class Main : public QMainWindow {
     void LoadScoreList();
     void SaveScoreList();
 
+    // What a click or a key does to a cell.
+    enum class CellAction { Place, Replace, Empty, Mark };
     // Whether a number is chosen; when none is, the player is asked for one.
     bool NumberChosen();
-    // A click with mouse button 1, 2 or 4 at a point of a cell, with the number to place or mark.
-    void ClickCell(int button, QPoint cell, QPointF at, int digit);
+    // Acts on an open cell; the point of the cell tells an open cell by its colour.
+    void ActOnCell(CellAction action, QPoint cell, QPointF at, int digit);
+    // A number typed: chosen at once, and placed in the keyboard's cell when that is empty.
+    void TypeNumber(int digit);
     // Draws what the game says changed.
     void ConnectModel();
     void ShowCell(QPoint cell);
@@ -105,12 +121,23 @@ class Main : public QMainWindow {
     void ShowLevel();
     void ShowCursor(QPoint cell);
     void ShowShownCorrectCount();
+    void ShowNumberButtons();
+    void ShowCommands();
+    void ShowPause();
+    // The repeated numbers and the cells of the chosen number, over the board on the screen.
+    void PaintOverBoard(QPainter& painter, const QImage& picture);
     void JudgeAloud(bool right);
     void Complete();
     // Takes the marks of the next step away, once the player moves on.
     void ForgetAdvice();
     // Acts on one of the board's keys; false for any other key.
     bool BoardKey(const QKeyEvent& key);
+    // The window at a scale of its original size, within the screen.
+    void ZoomTo(double zoom);
+    // The device pixel ratio at which the window's pictures are drawn, for its present scale.
+    double PictureRatio() const;
+    void ShowPictures();
+    void RestoreWindowPlace();
 
     // Where number button i (1..9) rests.
     static int GetalKnopTop(int i);
@@ -126,10 +153,14 @@ class Main : public QMainWindow {
     Surface pic_;
     Surface pic2_;
     std::unique_ptr<Controls> controls_;
+    QWidget* client_ = nullptr;  // everything below the menus, at the original size
+    ZoomStage* stage_ = nullptr;
     SurfaceView* picView_ = nullptr;
     SurfaceView* pic2View_ = nullptr;
+    ClickLabel* pauseCover_ = nullptr;
     QWidget* shape1_ = nullptr;
-    BoardOverlay* stepMarks_ = nullptr;
+    // The marks of the next step, shown over the board.
+    std::vector<OverlayMark> stepMarks_;
     StepAdvice advice_;
     std::size_t advicePart_ = 0;
     QLabel* getalLabel_ = nullptr;
@@ -142,6 +173,10 @@ class Main : public QMainWindow {
     std::array<PictureButton*, 10> getalKnop_{};
     std::array<QLabel*, 6> img_{};
     std::array<ClickLabel*, 6> knoptext_{};
+    QAction* pauze_ = nullptr;
+    QAction* ongedaan_ = nullptr;
+    QAction* opnieuw_ = nullptr;
+    QAction* kandidaten_ = nullptr;
     QTimer stopWatch_;
     BoardControls boardControls_;
     Board board_;

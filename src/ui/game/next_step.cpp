@@ -72,7 +72,8 @@ void Main::HelpVolgendeStap_Click() {
     const AdvicePart& part = advice_.parts[advicePart_];
     const bool placement =
         advice_.kind == StepAdvice::Kind::Placement && advicePart_ + 1 == advice_.parts.size();
-    stepMarks_->SetMarks(MarksOf(part, placement));
+    stepMarks_ = MarksOf(part, placement);
+    picView_->update();
     board_.ShowInfo(part.text);
     // Should the line be too short for the whole explanation, the pointer shows all of it.
     boardControls_.InfoBalk->setToolTip(part.text);
@@ -84,7 +85,8 @@ void Main::ForgetAdvice() {
     }
     advice_ = {};
     advicePart_ = 0;
-    stepMarks_->SetMarks({});
+    stepMarks_.clear();
+    picView_->update();
     board_.ShowInfo(QStringLiteral("Info"));
     boardControls_.InfoBalk->setToolTip(QString());
 }

@@ -1,20 +1,35 @@
 // What the game says changed, shown: cells, counters, the judgement of a move and the completion
 // of a game.
+#include "platform/board_overlay.h"
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/sound.h"
 #include "ui/game/board_geometry.h"
 #include "ui/game/board_painter.h"
 #include "ui/game/main_window.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPointer>
+
+#include <optional>
 
 namespace {
 
 QColor ToColour(Rgb ink) {
     return QColor(ink.red, ink.green, ink.blue);
+}
+
+// Shows the face of a cell, a box of device pixels of the board's picture, in the colour of a
+// repeat, framed, or of a match; its number and its marks keep their colours.
+void ShowOverFace(QPainter& painter, const QImage& picture, const QRect& face, bool repeated) {
+    const QRgb emptyTint = (repeated ? board::RepeatFace : board::MatchFace).rgb();
+    const QRgb givenTint = (repeated ? board::RepeatGivenFace : board::MatchGivenFace).rgb();
+    RecolourFace(painter, picture, face,
+                 {{board::EmptyFace.rgb(), emptyTint}, {board::GivenFace.rgb(), givenTint}},
+                 repeated ? std::optional<QColor>(board::RepeatFrame) : std::nullopt);
 }
 
 }  // namespace
@@ -26,6 +41,7 @@ void Main::ConnectModel() {
         board_.DrawPuzzle();
         ShowCursor(model_.Cursor());
         ShowLevel();
+        picView_->update();
     });
     connect(&model_, &GameModel::originChanged, this, [this] {
         label5_->setText(QStringLiteral("%1 / %2").arg(model_.GridNumber()).arg(model_.Symmetry()));
@@ -41,6 +57,9 @@ void Main::ConnectModel() {
             [this](QPoint, bool right) { JudgeAloud(right); });
     connect(&model_, &GameModel::correctCountShown, this, &Main::ShowShownCorrectCount);
     connect(&model_, &GameModel::completed, this, &Main::Complete);
+    connect(&model_, &GameModel::selectedNumberChanged, this, &Main::ShowNumberButtons);
+    connect(&model_, &GameModel::historyChanged, this, &Main::ShowCommands);
+    connect(&model_, &GameModel::pausedChanged, this, &Main::ShowPause);
 }
 
 void Main::ShowLevel() {
@@ -65,17 +84,68 @@ void Main::ShowCell(QPoint cell) {
         board::DrawMarks(pic_, c, r, content.marks, ToColour(content.ink));
     }
     label3_->setText(FilledText(model_.FilledCount()));
+    // A number placed or taken away may begin or end repeats elsewhere.
+    picView_->update();
 }
 
 void Main::ShowCursor(QPoint cell) {
     PlaceTwips(shape1_, static_cast<int>(board::HitLeft(cell.x())) + 15,
                static_cast<int>(board::HitTop(cell.y())) + 15, board::HighlightSize,
                board::HighlightSize);
+    picView_->update();
+}
+
+void Main::ShowNumberButtons() {
+    const int selected = model_.SelectedNumber();
+    for (int n = 1; n <= 9; ++n) {
+        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, n == selected, PictureRatio()));
+    }
+    picView_->update();
+}
+
+void Main::ShowCommands() {
+    ongedaan_->setEnabled(model_.CanUndo());
+    opnieuw_->setEnabled(model_.CanRedo());
+    kandidaten_->setEnabled(model_.CanPause());
+    pauze_->setEnabled(model_.CanPause() || model_.Paused());
+    pauze_->setChecked(model_.Paused());
+}
+
+void Main::ShowPause() {
+    pauseCover_->setVisible(model_.Paused());
+    pauseCover_->raise();
+}
+
+void Main::PaintOverBoard(QPainter& painter, const QImage& picture) {
+    if (!model_.GameActive()) {
+        return;
+    }
+    const Grid& grid = model_.BoardGrid();
+    const CellSet repeats = settings_.ShowDuplicates ? model_.Repeats() : CellSet();
+    // The number under the cursor, or else the number chosen.
+    int lit = 0;
+    if (settings_.HighlightMatches) {
+        lit = grid(model_.Cursor().x(), model_.Cursor().y());
+        lit = lit != 0 ? lit : model_.SelectedNumber();
+    }
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const bool repeated = repeats.test(CellBit(c, r));
+            if (repeated || (lit != 0 && grid(c, r) == lit)) {
+                const QPointF corner(board::CellLeft(c) + board::FaceInset,
+                                     board::CellTop(r) + board::FaceInset);
+                const QRect face =
+                    pic_.DeviceBox(corner, corner + QPointF(board::FaceSize, board::FaceSize));
+                ShowOverFace(painter, picture, face, repeated);
+            }
+        }
+    }
+    PaintMarks(painter, pic_, stepMarks_);
 }
 
 void Main::ShowShownCorrectCount() {
     const std::optional<int> count = model_.ShownCorrectCount();
-    // Before the first judgement the line shows what it showed at the start.
+    // Before the first game the line shows what it showed at the start.
     label4_->setText(count ? QString::number(*count) +
                                  QStringLiteral(" getallen goed geplaatst zijn.")
                            : QStringLiteral("0"));

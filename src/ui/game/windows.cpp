@@ -40,6 +40,7 @@ void Main::Puntenlijst_Click() {
 void Main::ToolsGonfig_Click() {
     OpenModal<Config>(settings_, knoptext_[4], this);
     WritePreferences(DataPath(PreferencesFileName), settings_);
+    picView_->update();  // the marks over the board follow their switches
 }
 
 void Main::ToolsPatroonOntwerpen_Click() {

@@ -106,6 +106,55 @@ class TestBoard : public QObject {
         }
     }
 
+    // Repeated numbers and the cells of the number in play are shown over the board on the
+    // screen, from real keys, and never drawn into the board's picture, which the input reads
+    // and the picture files and the printout are made of.
+    void repeatsAndMatchesShowOnTheScreenOnly_data() {
+        QTest::addColumn<bool>("repeats");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("both") << true << true;
+        QTest::newRow("repeats") << true << false;
+        QTest::newRow("matches") << false << true;
+        QTest::newRow("neither") << false << false;
+    }
+    void repeatsAndMatchesShowOnTheScreenOnly() {
+        QFETCH(bool, repeats);
+        QFETCH(bool, matches);
+        GameWindow game;
+        game.Settings().ShowDuplicates = repeats;
+        game.Settings().HighlightMatches = matches;
+        game.LayOut({"100000000"});
+        QWidget* pic = game.main->findChild<QWidget*>(QStringLiteral("Pic"));
+        const QImage& picture = game.main->PicSurface().Image();
+        // A pixel of a cell's face beside and below its number.
+        const auto face = [](int c, int r) { return FacePixels(c, r).topLeft() + QPoint(4, 29); };
+        // The board as the screen shows it, without the controls on it.
+        const auto screen = [pic, &picture] {
+            QImage image(picture.size(), picture.format());
+            pic->render(&image, {}, {}, {});
+            return image;
+        };
+        const auto shown = [&](int c, int r) { return QColor(screen().pixel(face(c, r))); };
+        const auto key = [&](int k) { QTest::keyClick(game.main->windowHandle(), Qt::Key(k)); };
+        // The given's number once more beside it, with the cursor on it.
+        key(Qt::Key_Right);
+        key(Qt::Key_0 + game.Model().BoardGrid()(1, 1));
+        QCOMPARE(shown(1, 1), repeats   ? board::RepeatGivenFace
+                              : matches ? board::MatchGivenFace
+                                        : board::GivenFace);
+        QCOMPARE(shown(2, 1), repeats ? board::RepeatFace : matches ? board::MatchFace : Qt::white);
+        QCOMPARE(shown(5, 5), QColor(Qt::white));
+        QCOMPARE(QColor(picture.pixel(face(1, 1))), board::GivenFace);
+        QCOMPARE(QColor(picture.pixel(face(2, 1))), board::EmptyFace);
+        // Taken away: no repeat; the number chosen stays lit.
+        key(Qt::Key_Delete);
+        QCOMPARE(shown(1, 1), matches ? board::MatchGivenFace : board::GivenFace);
+        QCOMPARE(shown(2, 1), QColor(Qt::white));
+        if (!repeats && !matches) {
+            QCOMPARE(screen(), picture);
+        }
+    }
+
     void hintBlinksTheFirstEmptyCellAndChangesNothing() {
         GameWindow game;
         game.LayOut({"111111111", "111011111"});

@@ -1,5 +1,4 @@
 #include "core/maker.h"
-#include "platform/board_overlay.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/shell.h"
@@ -19,10 +18,14 @@ T* Child(Main& main, const QString& name) {
     return main.findChild<T*>(name);
 }
 
+// The captions as they read, without the marks of their Alt keys.
+QString Caption(const QAction* action) {
+    return action->isSeparator() ? QStringLiteral("-") : QString(action->text()).remove(u'&');
+}
 QStringList Captions(const QMenu* menu) {
     QStringList captions;
     for (const QAction* action : menu->actions()) {
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        captions << Caption(action);
     }
     return captions;
 }
@@ -115,43 +118,94 @@ class TestCommands : public QObject {
             grid(i % 9 + 1, i / 9 + 1) = solution[i];
             givens[i] = board[i] != 0;
         }
+        game.Settings().ShowDuplicates = false;
+        game.Settings().HighlightMatches = false;
         game.Model().LayOut(grid, givens);
-        auto* marks = Child<BoardOverlay>(*game.main, QStringLiteral("StapMarkering"));
         auto* info = Child<QLabel>(*game.main, QStringLiteral("InfoBalk"));
-        const QImage picture = game.main->PicSurface().Image();
+        const QImage& picture = game.main->PicSurface().Image();
+        const QImage before = picture;
+        // Whether the screen shows anything over the board's picture.
+        QWidget* pic = Child(*game.main, QStringLiteral("Pic"));
+        const auto marked = [pic, &picture] {
+            QImage screen(picture.size(), picture.format());
+            pic->render(&screen, {}, {}, {});
+            return screen != picture;
+        };
+        QVERIFY(!marked());
         QTest::keyClick(game.main.get(), Qt::Key_F3);
-        QVERIFY(marks->isVisible() && !marks->Marks().empty());
+        QVERIFY(marked());
         QCOMPARE(info->text(), QStringLiteral("In blok 2 moet de 1 in rij 1 staan, dus niet in rij "
                                               "1, kolom 1. (F3)"));
         QTest::keyClick(game.main.get(), Qt::Key_F3);
         QVERIFY(info->text().startsWith(QStringLiteral("In rij 1, kolom 1 past alleen nog de 6")));
-        QCOMPARE(game.main->PicSurface().Image(), picture);
+        QCOMPARE(picture, before);
         QTest::keyClick(game.main.get(), Qt::Key_Escape);
-        QVERIFY(!marks->isVisible());
+        QVERIFY(!marked());
         QTest::keyClick(game.main.get(), Qt::Key_F3);
-        QVERIFY(marks->isVisible());
-        game.Model().Place({1, 1}, 6, {});
-        QVERIFY(!marks->isVisible());
+        QVERIFY(marked());
+        game.Model().Place({9, 9}, game.Model().SolutionGrid()(9, 9), {});
+        QVERIFY(!marked());
         QCOMPARE(info->text(), QStringLiteral("Info"));
+    }
+
+    void pauseStopsTheClockAndCoversTheBoard() {
+        GameWindow game;
+        Main& main = *game.main;
+        game.LayOut({"111111111"});
+        auto* clock = Child<QLabel>(main, QStringLiteral("Label2"));
+        QWidget* cover = Child(main, QStringLiteral("PauzeScherm"));
+        // The time shown after the clock stood still for a while.
+        const auto standing = [clock] {
+            QTest::qWait(150);
+            const QString shown = clock->text();
+            QTest::qWait(1000);
+            return shown == clock->text() ? shown : QString();
+        };
+        QTRY_VERIFY(clock->text() != QStringLiteral("0:00:00:0"));
+        QTest::keyClick(main.windowHandle(), Qt::Key_P);
+        QVERIFY(cover->isVisible());
+        const QString paused = standing();
+        QVERIFY(!paused.isEmpty());
+        const long long ticks = game.Model().ClockTicks();
+        // The board takes no keys meanwhile.
+        QTest::keyClick(main.windowHandle(), Qt::Key_Down);
+        QTest::keyClick(main.windowHandle(), Qt::Key_4);
+        QCOMPARE(game.Model().FilledCount(), 9);
+        QTest::mouseClick(cover, Qt::LeftButton);
+        QVERIFY(!cover->isVisible());
+        QTRY_VERIFY(clock->text() != paused);
+        // On from where it stood: the second it stood still does not count.
+        QVERIFY(game.Model().ClockTicks() < ticks + 6);
+
+        // Minimized, the clock stands still without pausing the game.
+        main.showMinimized();
+        QVERIFY(!standing().isEmpty());
+        QVERIFY(!cover->isVisible() && !game.Model().Paused());
+        main.showNormal();
+        const QString shown = clock->text();
+        QTRY_VERIFY(clock->text() != shown);
     }
 
     void menuTreeHasItsCaptionsAndShortcuts() {
         GameWindow game;
         QStringList titles;
         for (const QAction* action : game.main->menuBar()->actions()) {
-            titles << action->text();
+            titles << Caption(action);
         }
-        QCOMPARE(titles, (QStringList{"File", "Edit", "Score", "Tools", "Help"}));
+        QCOMPARE(titles, (QStringList{"File", "Edit", "Score", "Tools", "Beeld", "Help"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("File"))),
-                 (QStringList{"Nieuwe puzzel", "-", "Opslaan", "-", "Sluiten"}));
+                 (QStringList{"Nieuwe puzzel", "Pauze", "-", "Opslaan", "-", "Sluiten"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("FileSave"))),
                  (QStringList{"Als Jpg plaatje", "Als Bmp plaatje"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Edit"))),
-                 QStringList{"Puzzel ontwerpen"});
+                 (QStringList{"Ongedaan maken", "Opnieuw", "-", "Kandidaten invullen", "-",
+                              "Puzzel ontwerpen"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Punten"))),
                  QStringList{"Scorelijst"});
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Tools"))),
                  (QStringList{"Instellingen", "-", "Patroon ontwerpen"}));
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Beeld"))),
+                 (QStringList{"Groter", "Kleiner", "Ware grootte"}));
         QCOMPARE(
             Captions(Child<QMenu>(*game.main, QStringLiteral("Help"))),
             (QStringList{"Inleiding", "Uitleg programma", "Volgende stap", "-", "Meer software"}));
@@ -161,6 +215,46 @@ class TestCommands : public QObject {
                  QKeySequence(Qt::Key_F2));
         QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpVolgendeStap"))->shortcut(),
                  QKeySequence(Qt::Key_F3));
+        // Before the first puzzle there is nothing to take back, fill or pause.
+        for (const char* name : {"EditOngedaan", "EditOpnieuw", "EditKandidaten", "FilePauze"}) {
+            QVERIFY2(!Child<QAction>(*game.main, QString::fromLatin1(name))->isEnabled(), name);
+        }
+    }
+
+    // The keys of the menus, pressed on the window.
+    void keysOpenTheirCommands_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << "new puzzle";
+        QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << "closed";
+        QTest::newRow("F10") << int(Qt::Key_F10) << 0 << "File";
+        QTest::newRow("Alt+E") << int(Qt::Key_E) << int(Qt::AltModifier) << "Edit";
+        QTest::newRow("Alt+B") << int(Qt::Key_B) << int(Qt::AltModifier) << "Beeld";
+    }
+    void keysOpenTheirCommands() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, effect);
+        GameWindow game;
+        game.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(game.main.get()));
+        game.main->Scores().Insert(QStringLiteral("0:01:02:3 - Toets"));
+        QTest::keyClick(game.main->windowHandle(), static_cast<Qt::Key>(key),
+                        Qt::KeyboardModifiers(modifiers));
+        if (effect == u"new puzzle") {
+            QVERIFY(game.Model().GameActive());
+            QCOMPARE(Child<QLabel>(*game.main, QStringLiteral("Label2"))->text(),
+                     QStringLiteral("0:00:00:0"));
+        } else if (effect == u"closed") {
+            QTRY_VERIFY(!game.main->isVisible());
+            QCOMPARE(game.folder.Read(QStringLiteral("Scorelijst.lst")),
+                     QByteArray("\"0:01:02:3 - Toets\"\r\n"));
+        } else {
+            // The menu opens.
+            QTRY_VERIFY(Child<QMenu>(*game.main, effect)->isVisible());
+            QTest::keyClick(Child<QMenu>(*game.main, effect), Qt::Key_Escape);
+        }
     }
 
     void helpKeysOpenAndCloseThePages() {

@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/pictures.h"
 #include "support/game_window.h"
 #include "support/modal.h"
 #include "ui/game/board_geometry.h"
@@ -191,17 +192,24 @@ class TestKeyboard : public QObject {
         QVERIFY(Colours(marked, FaceThird(1, 2, 0, 0)).contains(marks.rgb()));
         QVERIFY(Colours(marked, FaceThird(1, 2, 2, 2)).contains(marks.rgb()));
         QVERIFY(!Colours(marked, FaceThird(1, 2, 1, 1)).contains(marks.rgb()));
-        QTest::mouseClick(Child(main, QStringLiteral("Pic")), Qt::MiddleButton, {},
-                          FaceCentre(3, 3));
-        states << Take(game);
-        QVERIFY(Colours(game.main->PicSurface().Image(), FacePixels(3, 3)).contains(marks.rgb()));
+        for (const QPoint cell : {QPoint(3, 3), QPoint(5, 5)}) {
+            QTest::mouseClick(Child(main, QStringLiteral("Pic")), Qt::MiddleButton, {},
+                              FaceCentre(cell.x(), cell.y()));
+            states << Take(game);
+            QVERIFY(Colours(game.main->PicSurface().Image(), FacePixels(cell.x(), cell.y()))
+                        .contains(marks.rgb()));
+        }
         GoTo(main, {1, 2});
-        move([&] { Key(main, Qt::Key_Space); });  // in black over the marks, which go
+        // In black over the marks, which go, and the same digit's mark in the block with them.
+        move([&] { Key(main, Qt::Key_Space); });
         QCOMPARE(Colours(game.main->PicSurface().Image(), FacePixels(1, 2)),
                  (QSet<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0)}));
+        QCOMPARE(Colours(game.main->PicSurface().Image(), FacePixels(3, 3)),
+                 QSet<QRgb>{qRgb(255, 255, 255)});
         GoTo(main, {2, 1});
-        move([&] { Key(main, Qt::Key_Delete); });  // the number in the first colour
-        GoTo(main, {3, 3});
+        move([&] { Key(main, Qt::Key_Delete); });                  // the number in the first colour
+        move([&] { Key(main, Qt::Key_K, Qt::ControlModifier); });  // every cell's candidates
+        GoTo(main, {5, 5});
         move([&] { Key(main, Qt::Key_Backspace); });  // the marks
         QCOMPARE(game.Model().FilledCount(), 2);
 
@@ -213,11 +221,16 @@ class TestKeyboard : public QObject {
         }
         undo();
         QCOMPARE(Take(game), states.first());
+        // The menu's commands are greyed out when there is nothing to take back or do again.
+        auto* ongedaan = Child<QAction>(main, QStringLiteral("EditOngedaan"));
+        auto* opnieuw = Child<QAction>(main, QStringLiteral("EditOpnieuw"));
+        QVERIFY(!ongedaan->isEnabled() && opnieuw->isEnabled());
         for (qsizetype k = 1; k < states.size(); ++k) {
             redo();
             QCOMPARE(Take(game), states[k]);
         }
-        QCOMPARE(Cursor(main), QPoint(3, 3));  // the cursor shows the cell given back
+        QCOMPARE(Cursor(main), QPoint(5, 5));  // the cursor shows the cell given back
+        QVERIFY(ongedaan->isEnabled() && !opnieuw->isEnabled());
         redo();
         QCOMPARE(Take(game), states.last());
 
@@ -233,6 +246,61 @@ class TestKeyboard : public QObject {
         const Snapshot laidOut = Take(game);
         undo();
         QCOMPARE(Take(game), laidOut);
+    }
+
+    // Keys queued faster than any of them is handled, as a fast typist's reach the window: each
+    // is applied, in order; none is asked about, and the buttons show the number chosen.
+    void typedKeysAreAllApplied_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("rows");  // rows 1 and 2 of the board after them
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("a number, then Space over another") << "2 9 Space"
+                                                           << "900000000 000000000" << 9;
+        QTest::newRow("a burst")
+            << "1 Right 2 Right 3 Down 4 Left 5 Left 6 Up 7 Space Right Backspace"
+            << "703000000 654000000" << 7;
+    }
+    void typedKeysAreAllApplied() {
+        QFETCH(QString, keys);
+        QFETCH(int, chosen);
+        GameWindow game;
+        Main& main = *game.main;
+        game.LayOut({});
+        bool asked = false;
+        WhenModal(
+            [&](QWidget* modal) {
+                asked = true;
+                modal->close();
+            },
+            1000);
+        QList<QRect> rest;
+        for (int n = 1; n <= 9; ++n) {
+            rest << Child(main, QStringLiteral("GetalKnop%1").arg(n))->geometry();
+        }
+        for (const QString& name : keys.split(u' ')) {
+            const int key = QKeySequence::fromString(name)[0].key();
+            const QString text = name.size() == 1 ? name : QString();
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QCoreApplication::postEvent(main.windowHandle(),
+                                            new QKeyEvent(type, key, Qt::NoModifier, text));
+            }
+        }
+        QTest::qWait(1100);
+        QVERIFY(!asked);
+        QString rows;
+        for (int r = 1; r <= 2; ++r) {
+            for (int c = 1; c <= 9; ++c) {
+                rows += QString::number(game.Model().BoardGrid()(c, r));
+            }
+            rows += r == 1 ? QStringLiteral(" ") : QString();
+        }
+        QTEST(rows, "rows");
+        QCOMPARE(game.Model().SelectedNumber(), chosen);
+        for (int n = 1; n <= 9; ++n) {
+            auto* knop = Child<PictureButton>(main, QStringLiteral("GetalKnop%1").arg(n));
+            QCOMPARE(knop->Picture().cacheKey(), Plaatjes::Knop(n, n == chosen).cacheKey());
+            QCOMPARE(knop->geometry(), rest[n - 1]);
+        }
     }
 
     void keysDoNothing_data() {
