@@ -36,8 +36,12 @@ void Stopwatch::Go(Clock::time_point now) {
 }
 
 long long Stopwatch::Tick(Clock::time_point now) {
+    ticks_ = ticks_ < 0 ? 0 : TicksAt(now);
+    return ticks_;
+}
+
+long long Stopwatch::TicksAt(Clock::time_point now) const {
     if (ticks_ < 0) {
-        ticks_ = 0;
         return ticks_;
     }
     // The tenths that have begun since the start, less the one tick of the display's lag: the
@@ -46,6 +50,14 @@ long long Stopwatch::Tick(Clock::time_point now) {
         std::chrono::duration_cast<std::chrono::microseconds>(stoppedAt_.value_or(now) - start_);
     const long long interval = std::chrono::microseconds(TickInterval).count();
     const long long begun = (elapsed.count() + interval - 1) / interval;
-    ticks_ = std::max(ticks_, begun - 1);
-    return ticks_;
+    return std::max(ticks_, begun - 1);
+}
+
+void Stopwatch::StartFrom(Clock::time_point now, long long ticks) {
+    Start(now);
+    if (ticks >= 0) {
+        // The tenths so far have all begun, and the next one begins at once.
+        start_ = now - TickInterval * (ticks + 1);
+        ticks_ = ticks;
+    }
 }

@@ -30,6 +30,12 @@ class Stopwatch {
     void Go(Clock::time_point now);
     bool Stopped() const { return stoppedAt_.has_value(); }
 
+    // The tick count a tick at `now` would give, without taking the tick.
+    long long TicksAt(Clock::time_point now) const;
+    // Goes on from a tick count reached before, as if it had been running since: the next tick
+    // shows that count again, then counts on. -1 starts from zero.
+    void StartFrom(Clock::time_point now, long long ticks);
+
   private:
     Clock::time_point start_{};
     long long ticks_ = -1;

@@ -59,6 +59,51 @@ void GameModel::LayOut(const Grid& solution, const PuzzleGivens& givens) {
     emit historyChanged();
 }
 
+std::optional<GameRecord> GameModel::Record(Stopwatch::Clock::time_point now) const {
+    if (!active_ || completed_) {
+        return std::nullopt;
+    }
+    GameRecord record;
+    record.solution = solution_;
+    record.givens = puzzle_;
+    ForEachCell([this, &record](QPoint cell) {
+        record.cells[CellBit(cell.x(), cell.y())] = Content(cell);
+    });
+    record.grid = grid_;
+    record.symmetry = symmetry_;
+    record.cursor = cursor_;
+    record.selected = selected_;
+    record.shownCorrect = shownCorrect_;
+    record.clockTicks = stopwatch_.TicksAt(now);
+    record.paused = paused_;
+    record.history = history_;
+    record.done = done_;
+    return record;
+}
+
+void GameModel::TakeUp(const GameRecord& record, Stopwatch::Clock::time_point now) {
+    LayOut(record.solution, record.givens);
+    SetOrigin(record.grid, record.symmetry);
+    ForEachCell([this, &record](QPoint cell) {
+        if (!IsGiven(cell)) {
+            Show(cell, record.cells[CellBit(cell.x(), cell.y())]);
+        }
+    });
+    history_ = record.history;
+    done_ = record.done;
+    SetShownCorrectCount(record.shownCorrect);
+    SelectNumber(record.selected);
+    MoveCursor(record.cursor);
+    stopwatch_.StartFrom(now, record.clockTicks);
+    clockRunning_ = true;
+    if (record.paused) {
+        SetPaused(true, now);
+    } else {
+        SteerClock(now);
+        emit historyChanged();
+    }
+}
+
 void GameModel::SetOrigin(int grid, int symmetry) {
     grid_ = grid;
     symmetry_ = symmetry;

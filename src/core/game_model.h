@@ -23,6 +23,38 @@ struct CellContent {
     bool operator==(const CellContent&) const = default;
 };
 
+// A cell changed by a move: what it showed before and after.
+struct CellEdit {
+    QPoint cell;
+    CellContent before;
+    CellContent after;
+};
+// One move of the player: the cells it changed, and the correct-numbers line as it read before
+// the move and, once the move was taken back, after it.
+struct GameMove {
+    std::vector<CellEdit> edits;
+    std::optional<int> shownBefore;
+    std::optional<int> shownAfter;
+};
+
+// Everything of a game in progress that outlives the program: what a saved game holds.
+struct GameRecord {
+    Grid solution;
+    PuzzleGivens givens;
+    // Cell (c, r) is cells[CellBit(c, r)].
+    std::array<CellContent, 81> cells{};
+    int grid = 0;
+    int symmetry = 0;
+    QPoint cursor{1, 1};
+    int selected = 0;
+    std::optional<int> shownCorrect;
+    // The clock's tenths, -1 before its first tick.
+    long long clockTicks = -1;
+    bool paused = false;
+    std::vector<GameMove> history;
+    std::size_t done = 0;
+};
+
 // The game in progress: the solution and the board, which cells are given, what the player put
 // in the others, the keyboard's cell, the counters, the clock and the moves that can be taken
 // back. It knows the rules of play and tells whoever listens what changed; it never draws, plays a
@@ -38,6 +70,13 @@ class GameModel : public QObject {
     void LayOut(const Grid& solution, const PuzzleGivens& givens);
     // The base grid and the symmetry a puzzle was made from, as the window names them.
     void SetOrigin(int grid, int symmetry);
+    // The game as it stands at `now`, to be kept; a game in play only (not before the first
+    // puzzle, nor once completed).
+    std::optional<GameRecord> Record(Stopwatch::Clock::time_point now) const;
+    // Takes up a kept game where it was left, the clock going on from its time (or standing, when
+    // it was paused). The record must be sound: its numbers within their ranges, its givens those
+    // of its solution and untouched by its moves.
+    void TakeUp(const GameRecord& record, Stopwatch::Clock::time_point now);
 
     const Grid& SolutionGrid() const { return solution_; }
     const Grid& BoardGrid() const { return board_; }
@@ -139,18 +178,7 @@ class GameModel : public QObject {
     void pausedChanged();
 
   private:
-    struct CellEdit {
-        QPoint cell;
-        CellContent before;
-        CellContent after;
-    };
-    // One move of the player: the cells it changed, and the correct-numbers line as it read
-    // before the move and, once the move was taken back, after it.
-    struct Move {
-        std::vector<CellEdit> edits;
-        std::optional<int> shownBefore;
-        std::optional<int> shownAfter;
-    };
+    using Move = GameMove;
 
     // A game on the board, not completed and not paused, takes moves.
     bool Playing() const { return active_ && !completed_ && !paused_; }
