@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,6 +43,35 @@ std::optional<long long> EntryTenths(const QString& entry) {
     return ((hours * 60 + *m1 * 10 + *m2) * 60 + *s1 * 10 + *s2) * 10 + *tenth;
 }
 
+// What an entry is sorted by: its time when it begins with one, its name after the time, and its
+// whole text.
+struct SortKey {
+    std::optional<long long> tenths;
+    QStringView name;
+    QStringView text;
+};
+
+SortKey KeyOf(const QString& entry) {
+    SortKey key{EntryTenths(entry), {}, entry};
+    if (key.tenths) {
+        key.name = key.text.mid(entry.indexOf(NameSeparator) + NameSeparator.size());
+    }
+    return key;
+}
+
+bool KeyBefore(const SortKey& a, const SortKey& b) {
+    if (a.tenths && b.tenths) {
+        if (*a.tenths != *b.tenths) {
+            return *a.tenths < *b.tenths;
+        }
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    }
+    if (a.tenths || b.tenths) {
+        return a.tenths.has_value();
+    }
+    return a.text.compare(b.text, Qt::CaseInsensitive) < 0;
+}
+
 }  // namespace
 
 QString ScoreEntry(const QString& finalTime, const QString& name) {
@@ -58,28 +89,19 @@ QString ScoreName(const QString& entry) {
 }
 
 bool ScoreList::Before(const QString& a, const QString& b) {
-    const std::optional<long long> ta = EntryTenths(a);
-    const std::optional<long long> tb = EntryTenths(b);
-    if (ta && tb) {
-        if (*ta != *tb) {
-            return *ta < *tb;
-        }
-        return ScoreName(a).compare(ScoreName(b), Qt::CaseInsensitive) < 0;
-    }
-    if (ta || tb) {
-        return ta.has_value();
-    }
-    return a.compare(b, Qt::CaseInsensitive) < 0;
+    return KeyBefore(KeyOf(a), KeyOf(b));
 }
 
 void ScoreList::Insert(const QString& entry) {
     const auto at = std::upper_bound(entries_.begin(), entries_.end(), entry, Before);
     entries_.insert(at, entry);
+    Changing(true, entry);
 }
 
 void ScoreList::RemoveAt(int index) {
     if (index >= 0 && index < Count()) {
-        entries_.removeAt(index);
+        const QString entry = entries_.takeAt(index);
+        Changing(false, entry);
     }
 }
 
@@ -89,17 +111,71 @@ bool ScoreList::RemoveFirst(const QString& entry) {
         return false;
     }
     entries_.removeAt(at);
+    Changing(false, entry);
     return true;
 }
 
-void ReadScoreFile(QByteArrayView text, ScoreList& scores) {
-    scores.Clear();
-    RecordReader reader(text);
-    while (const std::optional<QString> entry = reader.NextText()) {
-        if (!entry->isEmpty()) {
-            scores.Insert(*entry);
+void ScoreList::Clear() {
+    // Removed one by one, so that a save takes out these entries and keeps any that another copy
+    // of the game added meanwhile.
+    while (!entries_.isEmpty()) {
+        changes_.push_back({false, entries_.takeLast()});
+    }
+    if (onChange_) {
+        onChange_();
+    }
+}
+
+void ScoreList::Load(QStringList entries) {
+    // The keys are worked out once for each entry rather than at every comparison.
+    std::vector<std::pair<SortKey, qsizetype>> keys;
+    keys.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        keys.emplace_back(KeyOf(entries[i]), i);
+    }
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return KeyBefore(a.first, b.first); });
+    QStringList sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys) {
+        sorted << entries[key.second];
+    }
+    entries_ = std::move(sorted);
+    changes_.clear();
+}
+
+ScoreList ScoreList::WithChangesOn(ScoreList file) const {
+    for (const Change& change : changes_) {
+        if (change.inserted) {
+            file.Insert(change.entry);
+        } else {
+            file.RemoveFirst(change.entry);
         }
     }
+    return file;
+}
+
+void ScoreList::Saved(const ScoreList& saved) {
+    entries_ = saved.entries_;
+    changes_.clear();
+}
+
+void ScoreList::Changing(bool inserted, const QString& entry) {
+    changes_.push_back({inserted, entry});
+    if (onChange_) {
+        onChange_();
+    }
+}
+
+void ReadScoreFile(QByteArrayView text, ScoreList& scores) {
+    QStringList entries;
+    RecordReader reader(text);
+    while (std::optional<QString> entry = reader.NextText()) {
+        if (!entry->isEmpty()) {
+            entries << std::move(*entry);
+        }
+    }
+    scores.Load(std::move(entries));
 }
 
 QByteArray FormatScoreFile(const ScoreList& scores) {

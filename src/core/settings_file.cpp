@@ -69,3 +69,21 @@ QByteArray FormatSettingsFile(const GameState& state) {
     writer.Number(state.Difficulty).EndRecord();
     return writer.Bytes();
 }
+
+QByteArray MergeSettingsFile(QByteArrayView file, const GameState& before, const GameState& now) {
+    GameState merged;
+    ReadSettingsFile(file, merged);
+    if (now.PatternRows != before.PatternRows) {
+        merged.PatternRows = now.PatternRows;
+    }
+    if (now.DigitColour != before.DigitColour) {
+        merged.DigitColour = now.DigitColour;
+    }
+    if (now.HighlightColour != before.HighlightColour) {
+        merged.HighlightColour = now.HighlightColour;
+    }
+    if (now.Difficulty != before.Difficulty) {
+        merged.Difficulty = now.Difficulty;
+    }
+    return FormatSettingsFile(merged);
+}

@@ -18,5 +18,10 @@ void ReadSettingsFile(QByteArrayView text, GameState& state);
 
 QByteArray FormatSettingsFile(const GameState& state);
 
+// The settings file as a copy of the game writes it while another copy may change it too: what
+// the file holds, with the settings this copy changed since it read or wrote the file (those in
+// which `now` differs from `before`) put in. The pattern counts as one setting.
+QByteArray MergeSettingsFile(QByteArrayView file, const GameState& before, const GameState& now);
+
 // A pattern row of exactly nine characters: missing characters are "0", anything but "1" is "0".
 QString SoundPatternRow(const QString& row);

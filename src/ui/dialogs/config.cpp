@@ -137,21 +137,25 @@ void Config::HScroll1_Change() {
     state_.Difficulty = hScroll1_->value();
     label3_->setText(QString::number(state_.Difficulty));
     label3_->adjustSize();
+    emit SettingsChanged();
 }
 
 void Config::HScroll2_Change() {
     state_.DigitColour.red = hScroll2_->value();
     PaintPreview();
+    emit SettingsChanged();
 }
 
 void Config::HScroll3_Change() {
     state_.DigitColour.green = hScroll3_->value();
     PaintPreview();
+    emit SettingsChanged();
 }
 
 void Config::HScroll4_Change() {
     state_.DigitColour.blue = hScroll4_->value();
     PaintPreview();
+    emit SettingsChanged();
 }
 
 void Config::CheckPatroon_Click() {

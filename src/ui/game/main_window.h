@@ -6,6 +6,7 @@
 #include "core/score_list.h"
 #include "platform/surface.h"
 #include "ui/game/board.h"
+#include "ui/game/user_files.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -35,6 +36,7 @@ class Main : public QMainWindow {
 
     GameState& State() { return state_; }
     ScoreList& Scores() { return scores_; }
+    UserFiles& Files() { return files_; }
     Board& GameBoard() { return board_; }
     Surface& PicSurface() { return pic_; }
     Surface& Pic2Surface() { return pic2_; }
@@ -49,7 +51,7 @@ class Main : public QMainWindow {
     // board is solved.
     void CheckMove(int column, int row);
     void ShowCorrectCount();
-    // Writes Sudoku.ini and Scorelijst.lst into the data folder.
+    // Writes what changed in the settings and the scores and is not written yet.
     void SaveFiles();
 
     // The handlers of the window's controls.
@@ -97,9 +99,6 @@ class Main : public QMainWindow {
     void ExportWebPage();
     void PrintPuzzleDialog();
     void ShowHelp(const QString& fragment, const QString& key);
-    void LoadSettings();
-    void LoadScoreList();
-    void SaveScoreList();
 
     // Whether a number is chosen; when none is, the player is asked for one.
     bool NumberChosen();
@@ -126,9 +125,7 @@ class Main : public QMainWindow {
 
     GameState state_;
     ScoreList scores_;
-    // The entries as Scorelijst.lst holds them, last read or written: a list that the run leaves
-    // as it was leaves the file alone, with its bytes in whichever form they were written.
-    QStringList scoresOnDisk_;
+    UserFiles files_;
     Random random_;
     Stopwatch stopwatch_;
     Surface pic_;

@@ -18,11 +18,14 @@ namespace {
 // Each window is made afresh when it opens, so that it starts from the game as it is, and goes
 // when it closes. It is the game window's child: should the game window go while the dialog is
 // open, the dialog goes with it, and the pointer knows.
-template <class Dialog, class... Arguments>
-void OpenModal(Arguments&&... arguments) {
-    QPointer<Dialog> dialog = new Dialog(std::forward<Arguments>(arguments)...);
+void Run(QPointer<QDialog> dialog) {
     dialog->exec();
     delete dialog;
+}
+
+template <class Dialog, class... Arguments>
+void OpenModal(Arguments&&... arguments) {
+    Run(new Dialog(std::forward<Arguments>(arguments)...));
 }
 
 }  // namespace
@@ -32,15 +35,20 @@ void Main::EditOplosser_Click() {
 }
 
 void Main::Puntenlijst_Click() {
+    // The list shows what another copy of the game added, and can delete it.
+    files_.SyncScores();
     OpenModal<Scoreform>(scores_, this);
 }
 
 void Main::ToolsGonfig_Click() {
-    OpenModal<Config>(state_, knoptext_[4], this);
+    auto* config = new Config(state_, knoptext_[4], this);
+    connect(config, &Config::SettingsChanged, &files_, &UserFiles::SettingsChanged);
+    Run(config);
 }
 
 void Main::ToolsPatroonOntwerpen_Click() {
     OpenModal<Patroonform>(state_, this);
+    files_.SettingsChanged();
 }
 
 void Main::LoadPuzzle() {

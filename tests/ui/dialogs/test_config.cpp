@@ -372,6 +372,9 @@ class TestConfig : public QObject {
             QTest::mouseClick(Find(modal, "CheckPatroon"), Qt::LeftButton);
             QTest::mouseClick(Find(modal, "CheckZet"), Qt::LeftButton);
             Press(modal, "OplosKnopaan");
+            // Written while the dialog is still open, soon after the change.
+            QTRY_VERIFY(game.folder.Read(QStringLiteral("Sudoku.ini"))
+                            .endsWith("\r\n190,99,0\r\n255,0,0\r\n8\r\n"));
             Press(modal, "OkKnop");
         });
         QCOMPARE(game.State().Difficulty, 8);
