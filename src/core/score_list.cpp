@@ -3,6 +3,7 @@
 #include "core/records.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -43,33 +44,28 @@ std::optional<long long> EntryTenths(const QString& entry) {
     return ((hours * 60 + *m1 * 10 + *m2) * 60 + *s1 * 10 + *s2) * 10 + *tenth;
 }
 
-// What an entry is sorted by: its time when it begins with one, its name after the time, and its
-// whole text.
-struct SortKey {
-    std::optional<long long> tenths;
-    QStringView name;
-    QStringView text;
-};
+// The time of an entry in tenths of a second, for sorting; entries without a time go last.
+constexpr long long Untimed = std::numeric_limits<long long>::max();
 
-SortKey KeyOf(const QString& entry) {
-    SortKey key{EntryTenths(entry), {}, entry};
-    if (key.tenths) {
-        key.name = key.text.mid(entry.indexOf(NameSeparator) + NameSeparator.size());
-    }
-    return key;
+long long TimeKey(const QString& entry) {
+    return EntryTenths(entry).value_or(Untimed);
 }
 
-bool KeyBefore(const SortKey& a, const SortKey& b) {
-    if (a.tenths && b.tenths) {
-        if (*a.tenths != *b.tenths) {
-            return *a.tenths < *b.tenths;
+// The order of two entries of the same time key: by name when they have a time, else by their
+// whole text, without regard to case.
+int SameTimeOrder(const QString& a, const QString& b, bool timed) {
+    if (!timed) {
+        return a.compare(b, Qt::CaseInsensitive);
+    }
+    // The name follows the hours, ":MM:SS:T" and " - ".
+    const auto name = [](const QString& entry) {
+        qsizetype at = 0;
+        while (entry[at] >= u'0' && entry[at] <= u'9') {
+            ++at;
         }
-        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-    }
-    if (a.tenths || b.tenths) {
-        return a.tenths.has_value();
-    }
-    return a.text.compare(b.text, Qt::CaseInsensitive) < 0;
+        return QStringView(entry).mid(at + 11);
+    };
+    return name(a).compare(name(b), Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -89,7 +85,9 @@ QString ScoreName(const QString& entry) {
 }
 
 bool ScoreList::Before(const QString& a, const QString& b) {
-    return KeyBefore(KeyOf(a), KeyOf(b));
+    const long long ta = TimeKey(a);
+    const long long tb = TimeKey(b);
+    return ta != tb ? ta < tb : SameTimeOrder(a, b, ta != Untimed) < 0;
 }
 
 void ScoreList::Insert(const QString& entry) {
@@ -127,14 +125,20 @@ void ScoreList::Clear() {
 }
 
 void ScoreList::Load(QStringList entries) {
-    // The keys are worked out once for each entry rather than at every comparison.
-    std::vector<std::pair<SortKey, qsizetype>> keys;
+    // Each entry's time is worked out once; entries that stay equal keep the file's order, as
+    // they would inserted one after the other.
+    std::vector<std::pair<long long, qsizetype>> keys;
     keys.reserve(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        keys.emplace_back(KeyOf(entries[i]), i);
+        keys.emplace_back(TimeKey(entries[i]), i);
     }
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return KeyBefore(a.first, b.first); });
+    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
+        if (a.first != b.first) {
+            return a.first < b.first;
+        }
+        const int order = SameTimeOrder(entries[a.second], entries[b.second], a.first != Untimed);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
     QStringList sorted;
     sorted.reserve(entries.size());
     for (const auto& key : keys) {
