@@ -36,7 +36,9 @@ QString& FolderFailure() {
 const QString NotAFileText = QStringLiteral("Op die plaats staat geen gewoon bestand.");
 
 QString TooLargeText(qint64 limit) {
-    return QStringLiteral("Het bestand is groter dan %1 MB; zo groot wordt het nooit.")
+    return QStringLiteral(
+               "Het bestand is groter dan %1 MB, groter dan het ooit wordt; het wordt "
+               "niet gelezen en niet veranderd.")
         .arg(limit / (1024 * 1024));
 }
 

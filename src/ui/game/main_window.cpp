@@ -154,10 +154,7 @@ void Main::Form_Load() {
     files_.LoadScores();
     // Leaving the desktop session ends the program the way closing the window does, without
     // questions that nobody would answer.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
-        files_.Quiet();
-        SaveFiles();
-    });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { files_.SaveAll(false); });
 }
 
 void Main::SaveFiles() {

@@ -13,10 +13,15 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
+
 int RunGame(QApplication& app) {
     // The name gives the user's data folder, ~/.local/share/sudoku. No display name is set: the
     // desktop would add it to every window's caption.
     QApplication::setApplicationName(QStringLiteral("sudoku"));
+    // Under a file-size limit a write that goes beyond it fails, and the save says so; the signal
+    // would end the game instead.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Only a portable copy keeps the user's files beside itself; a system-wide install keeps each
     // user's files in that user's own data folder, also for root.
     const QString folderFailure =

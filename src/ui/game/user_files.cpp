@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 // A dragged scroll bar changes a setting many times a second; it is written once it rests.
@@ -63,9 +65,11 @@ void UserFiles::SettingsChanged() {
     settingsTimer_.start();
 }
 
-void UserFiles::SaveAll() {
+void UserFiles::SaveAll(bool tell) {
+    const bool quiet = std::exchange(quiet_, quiet_ || !tell);
     SaveSettings();
     SaveScores();
+    quiet_ = quiet;
 }
 
 void UserFiles::SyncScores() {

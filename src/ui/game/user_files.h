@@ -36,13 +36,13 @@ class UserFiles : public QObject {
     // A setting was changed: it is written a moment later, together with whatever a scroll bar
     // that is being dragged changes meanwhile.
     void SettingsChanged();
-    // Writes every change that is not written yet.
-    void SaveAll();
+    // Writes every change that is not written yet. Without `tell`, a failure is kept from the
+    // user, who may not be there to answer (the desktop session is ending).
+    void SaveAll(bool tell = true);
     // Brings the score list in step with its file: this run's changes are written, and what
     // another copy of the game wrote meanwhile is taken over.
     void SyncScores();
-    // No more message boxes: the program is ending without the user to answer them (a signal, the
-    // end of the desktop session).
+    // No more message boxes: the program is ending without the user to answer them (a signal).
     void Quiet() { quiet_ = true; }
 
     // A file of the user's, when it is a plain file of a size that a real one has; a larger one is
