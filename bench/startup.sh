@@ -6,7 +6,7 @@
 set -eu
 build=${1:-build}
 runs=${2:-15}
-program=$build/program
+program=$(cd "$build/program" && pwd)
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
 cp -r "$program/help" "$program/sounds" "$work/" 2>/dev/null || true

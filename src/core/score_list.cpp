@@ -124,7 +124,8 @@ void ScoreList::Clear() {
     }
 }
 
-void ScoreList::Load(QStringList entries) {
+void ScoreList::Load(QStringList list) {
+    const QStringList& entries = list;
     // Each entry's time is worked out once; entries that stay equal keep the file's order, as
     // they would inserted one after the other.
     std::vector<std::pair<long long, qsizetype>> keys;
@@ -132,17 +133,21 @@ void ScoreList::Load(QStringList entries) {
     for (qsizetype i = 0; i < entries.size(); ++i) {
         keys.emplace_back(TimeKey(entries[i]), i);
     }
-    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
-        if (a.first != b.first) {
-            return a.first < b.first;
-        }
-        const int order = SameTimeOrder(entries[a.second], entries[b.second], a.first != Untimed);
-        return order != 0 ? order < 0 : a.second < b.second;
-    });
+    // By time first, then each run of equal times by name.
+    std::sort(keys.begin(), keys.end());
+    for (auto run = keys.begin(); run != keys.end();) {
+        const long long time = run->first;
+        const auto end =
+            std::find_if(run, keys.end(), [time](const auto& key) { return key.first != time; });
+        std::stable_sort(run, end, [&entries, time](const auto& a, const auto& b) {
+            return SameTimeOrder(entries[a.second], entries[b.second], time != Untimed) < 0;
+        });
+        run = end;
+    }
     QStringList sorted;
     sorted.reserve(entries.size());
     for (const auto& key : keys) {
-        sorted << entries[key.second];
+        sorted << std::move(list[key.second]);
     }
     entries_ = std::move(sorted);
     changes_.clear();
