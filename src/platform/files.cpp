@@ -153,7 +153,7 @@ bool IsPortableFolder(const QString& folder, const QStringList& names) {
            CanKeepFilesIn(folder, names);
 }
 
-QString ChooseDataFolder(bool portable) {
+QString ChooseDataFolder(bool portable, const QStringList& names) {
     UserFolderChoice().clear();
     FolderFailure().clear();
     if (portable) {
@@ -164,8 +164,12 @@ QString ChooseDataFolder(bool portable) {
     errno = 0;
     if (!EnsureFolder(folder)) {
         FolderFailure() = FailureText(errno);
-    } else if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0) {
-        FolderFailure() = FailureText(errno);
+    } else if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK,
+                           AT_EACCESS) != 0) {
+        const int error = errno;
+        if (names.isEmpty() || !CanKeepFilesIn(folder, names)) {
+            FolderFailure() = FailureText(error);
+        }
     }
     return FolderFailure();
 }

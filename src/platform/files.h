@@ -36,8 +36,9 @@ inline const QString PortableMark = QStringLiteral("portable");
 bool IsPortableFolder(const QString& folder, const QStringList& names);
 // Chooses once, at start-up, where the files are kept: the program folder of a portable copy,
 // else the user's data folder (~/.local/share/ and the application's name), which is made here.
-// The answer is empty when the files can be kept there, else why they cannot, for the user.
-QString ChooseDataFolder(bool portable);
+// The answer is empty when the files can be kept there (the folder takes new files, or holds
+// these ones and they can be written), else why they cannot, for the user.
+QString ChooseDataFolder(bool portable, const QStringList& names = {});
 // What the choice found wrong with the data folder; empty when nothing.
 QString DataFolderFailure();
 

@@ -65,6 +65,8 @@ class TestFiles : public QObject {
             << false << false << "file/below" << false << FailureText(ENOTDIR);
         QTest::newRow("data folder closed")
             << false << false << "closed" << false << FailureText(EACCES);
+        QTest::newRow("data folder closed, its files open")
+            << false << false << "kept" << false << "";
     }
     void dataFolderIsChosen() {
         QFETCH(bool, marked);
@@ -80,23 +82,30 @@ class TestFiles : public QObject {
             QCOMPARE(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
         }
         TestFolder user;
+        // The user "nobody" that FolderClosedToNewFiles turns into may pass through.
+        QFile::setPermissions(user.Path(QString()),
+                              QFile::permissions(folder) | QFile::ExeGroup | QFile::ExeOther);
         user.Write(QStringLiteral("file"), "");
+        const QString own = user.Path(dataHome) + u'/' + QCoreApplication::applicationName();
         QVERIFY(QDir().mkpath(user.Path(QStringLiteral("closed"))));
+        QVERIFY(QDir().mkpath(user.Path(QStringLiteral("kept/")) +
+                              QCoreApplication::applicationName()));
+        user.Write(QStringLiteral("kept/") + QCoreApplication::applicationName() + "/Sudoku.ini",
+                   "");
         qputenv("XDG_DATA_HOME", QFile::encodeName(user.Path(dataHome)));
-        QCOMPARE(IsPortableFolder(folder, {QStringLiteral("Sudoku.ini")}), portable);
+        const QStringList names{QStringLiteral("Sudoku.ini")};
+        QCOMPARE(IsPortableFolder(folder, names), portable);
         QString failure;
         {
             std::optional<FolderClosedToNewFiles> closed;
-            if (dataHome == "closed") {
-                closed.emplace(user.Path(dataHome));
+            if (dataHome == "closed" || dataHome == "kept") {
+                closed.emplace(dataHome == "closed" ? user.Path(dataHome) : own);
             }
-            failure = ChooseDataFolder(portable);
+            failure = ChooseDataFolder(portable, names);
         }
         QTEST(failure, "failure");
         QCOMPARE(DataFolderFailure(), failure);
-        QCOMPARE(
-            DataFolder(),
-            portable ? folder : user.Path(dataHome) + u'/' + QCoreApplication::applicationName());
+        QCOMPARE(DataFolder(), portable ? folder : own);
         QCOMPARE(QFileInfo(DataFolder()).isDir(), failure.isEmpty());
         ChooseDataFolder(true);
         qunsetenv("XDG_DATA_HOME");

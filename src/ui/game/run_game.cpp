@@ -24,8 +24,8 @@ int RunGame(QApplication& app) {
     std::signal(SIGXFSZ, SIG_IGN);
     // Only a portable copy keeps the user's files beside itself; a system-wide install keeps each
     // user's files in that user's own data folder, also for root.
-    const QString folderFailure =
-        ChooseDataFolder(IsPortableFolder(ProgramFolder(), {SettingsFileName, ScoreFileName}));
+    const QStringList names{SettingsFileName, ScoreFileName};
+    const QString folderFailure = ChooseDataFolder(IsPortableFolder(ProgramFolder(), names), names);
     InstallFontSubstitutes();
     InstallDutchTexts(app);
     QApplication::setFont(PointFont(QStringLiteral("MS Sans Serif"), 8.25));
