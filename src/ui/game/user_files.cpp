@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 #include <utility>
 
@@ -124,6 +125,13 @@ void UserFiles::Tell(const QString& path, const QString& text, const QString& fa
     qWarning("%s: %s", qPrintable(path), qPrintable(failure));
     // Where the data folder itself is unusable, start-up has said so already.
     if (quiet_ || !DataFolderFailure().isEmpty()) {
+        return;
+    }
+    // At start-up the box waits for the window, so that it stands in front of it.
+    if (!owner_->isVisible()) {
+        QTimer::singleShot(0, owner_, [owner = owner_, text, path, failure] {
+            FileFailureBox(owner, text, path, failure);
+        });
         return;
     }
     FileFailureBox(owner_, text, path, failure);
