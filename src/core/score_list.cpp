@@ -178,6 +178,7 @@ void ScoreList::Changing(bool inserted, const QString& entry) {
 
 void ReadScoreFile(QByteArrayView text, ScoreList& scores) {
     QStringList entries;
+    entries.reserve(text.count('\n') + 1);
     RecordReader reader(text);
     while (std::optional<QString> entry = reader.NextText()) {
         if (!entry->isEmpty()) {
