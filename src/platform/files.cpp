@@ -159,7 +159,8 @@ QString ChooseDataFolder(bool portable, const QStringList& names) {
     if (portable) {
         return QString();
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString folder =
+        QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     UserFolderChoice() = folder;
     errno = 0;
     if (!EnsureFolder(folder)) {
@@ -186,7 +187,7 @@ FileContent ReadFile(const QString& path, qint64 limit) {
         return {ReadStatus::Missing, {}, {}};
     }
     if (!info.isFile()) {
-        return {ReadStatus::NotAFile, {}, NotAFileText};
+        return {ReadStatus::NotAFile, {}, info.isDir() ? FailureText(EISDIR) : NotAFileText};
     }
     if (info.size() > limit) {
         return {ReadStatus::TooLarge, {}, TooLargeText(limit)};

@@ -86,7 +86,8 @@ class TestFiles : public QObject {
         QFile::setPermissions(user.Path(QString()),
                               QFile::permissions(folder) | QFile::ExeGroup | QFile::ExeOther);
         user.Write(QStringLiteral("file"), "");
-        const QString own = user.Path(dataHome) + u'/' + QCoreApplication::applicationName();
+        const QString own =
+            QDir::cleanPath(user.Path(dataHome) + u'/' + QCoreApplication::applicationName());
         QVERIFY(QDir().mkpath(user.Path(QStringLiteral("closed"))));
         QVERIFY(QDir().mkpath(user.Path(QStringLiteral("kept/")) +
                               QCoreApplication::applicationName()));
