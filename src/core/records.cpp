@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 
 const char* const Windows1252 = "windows-1252";
@@ -87,27 +89,33 @@ std::optional<QString> RecordReader::NextText() {
     QString value;
     const auto atDelimiter = [this] { return text_[pos_] == u',' || IsLineEnd(text_[pos_]); };
     if (text_[pos_] == u'"') {
+        // Taken in pieces between the quotes: a doubled quote stands for one.
         ++pos_;
         while (pos_ < text_.size()) {
-            const QChar c = text_[pos_++];
-            if (c != u'"') {
-                value += c;
-            } else if (pos_ < text_.size() && text_[pos_] == u'"') {
+            qsizetype quote = text_.indexOf(u'"', pos_);
+            if (quote < 0) {
+                quote = text_.size();
+            }
+            value += QStringView(text_).mid(pos_, quote - pos_);
+            pos_ = quote + 1;
+            if (pos_ < text_.size() && text_[pos_] == u'"') {
                 value += u'"';
                 ++pos_;
             } else {
                 break;
             }
         }
+        pos_ = std::min(pos_, text_.size());
         // Whatever follows the closing quote up to the delimiter is not part of the value.
         while (pos_ < text_.size() && !atDelimiter()) {
             ++pos_;
         }
     } else {
+        const qsizetype start = pos_;
         while (pos_ < text_.size() && !atDelimiter()) {
-            value += text_[pos_++];
+            ++pos_;
         }
-        value = value.trimmed();
+        value = QStringView(text_).mid(start, pos_ - start).trimmed().toString();
     }
     if (pos_ < text_.size() && text_[pos_] == u',') {
         ++pos_;

@@ -3,7 +3,10 @@
 #include "core/records.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,6 +44,30 @@ std::optional<long long> EntryTenths(const QString& entry) {
     return ((hours * 60 + *m1 * 10 + *m2) * 60 + *s1 * 10 + *s2) * 10 + *tenth;
 }
 
+// The time of an entry in tenths of a second, for sorting; entries without a time go last.
+constexpr long long Untimed = std::numeric_limits<long long>::max();
+
+long long TimeKey(const QString& entry) {
+    return EntryTenths(entry).value_or(Untimed);
+}
+
+// The order of two entries of the same time key: by name when they have a time, else by their
+// whole text, without regard to case.
+int SameTimeOrder(const QString& a, const QString& b, bool timed) {
+    if (!timed) {
+        return a.compare(b, Qt::CaseInsensitive);
+    }
+    // The name follows the hours, ":MM:SS:T" and " - ".
+    const auto name = [](const QString& entry) {
+        qsizetype at = 0;
+        while (entry[at] >= u'0' && entry[at] <= u'9') {
+            ++at;
+        }
+        return QStringView(entry).mid(at + 11);
+    };
+    return name(a).compare(name(b), Qt::CaseInsensitive);
+}
+
 }  // namespace
 
 QString ScoreEntry(const QString& finalTime, const QString& name) {
@@ -58,28 +85,21 @@ QString ScoreName(const QString& entry) {
 }
 
 bool ScoreList::Before(const QString& a, const QString& b) {
-    const std::optional<long long> ta = EntryTenths(a);
-    const std::optional<long long> tb = EntryTenths(b);
-    if (ta && tb) {
-        if (*ta != *tb) {
-            return *ta < *tb;
-        }
-        return ScoreName(a).compare(ScoreName(b), Qt::CaseInsensitive) < 0;
-    }
-    if (ta || tb) {
-        return ta.has_value();
-    }
-    return a.compare(b, Qt::CaseInsensitive) < 0;
+    const long long ta = TimeKey(a);
+    const long long tb = TimeKey(b);
+    return ta != tb ? ta < tb : SameTimeOrder(a, b, ta != Untimed) < 0;
 }
 
 void ScoreList::Insert(const QString& entry) {
     const auto at = std::upper_bound(entries_.begin(), entries_.end(), entry, Before);
     entries_.insert(at, entry);
+    Changing(true, entry);
 }
 
 void ScoreList::RemoveAt(int index) {
     if (index >= 0 && index < Count()) {
-        entries_.removeAt(index);
+        const QString entry = entries_.takeAt(index);
+        Changing(false, entry);
     }
 }
 
@@ -89,17 +109,83 @@ bool ScoreList::RemoveFirst(const QString& entry) {
         return false;
     }
     entries_.removeAt(at);
+    Changing(false, entry);
     return true;
 }
 
-void ReadScoreFile(QByteArrayView text, ScoreList& scores) {
-    scores.Clear();
-    RecordReader reader(text);
-    while (const std::optional<QString> entry = reader.NextText()) {
-        if (!entry->isEmpty()) {
-            scores.Insert(*entry);
+void ScoreList::Clear() {
+    // Removed one by one, so that a save takes out these entries and keeps any that another copy
+    // of the game added meanwhile.
+    while (!entries_.isEmpty()) {
+        changes_.push_back({false, entries_.takeLast()});
+    }
+    if (onChange_) {
+        onChange_();
+    }
+}
+
+void ScoreList::Load(QStringList list) {
+    const QStringList& entries = list;
+    // Each entry's time is worked out once; entries that stay equal keep the file's order, as
+    // they would inserted one after the other.
+    std::vector<std::pair<long long, qsizetype>> keys;
+    keys.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        keys.emplace_back(TimeKey(entries[i]), i);
+    }
+    // By time first, then each run of equal times by name.
+    std::sort(keys.begin(), keys.end());
+    for (auto run = keys.begin(); run != keys.end();) {
+        const long long time = run->first;
+        const auto end =
+            std::find_if(run, keys.end(), [time](const auto& key) { return key.first != time; });
+        std::stable_sort(run, end, [&entries, time](const auto& a, const auto& b) {
+            return SameTimeOrder(entries[a.second], entries[b.second], time != Untimed) < 0;
+        });
+        run = end;
+    }
+    QStringList sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys) {
+        sorted << std::move(list[key.second]);
+    }
+    entries_ = std::move(sorted);
+    changes_.clear();
+}
+
+ScoreList ScoreList::WithChangesOn(ScoreList file) const {
+    for (const Change& change : changes_) {
+        if (change.inserted) {
+            file.Insert(change.entry);
+        } else {
+            file.RemoveFirst(change.entry);
         }
     }
+    return file;
+}
+
+void ScoreList::Saved(const ScoreList& saved) {
+    entries_ = saved.entries_;
+    changes_.clear();
+}
+
+void ScoreList::Changing(bool inserted, const QString& entry) {
+    changes_.push_back({inserted, entry});
+    if (onChange_) {
+        onChange_();
+    }
+}
+
+void ReadScoreFile(QByteArrayView text, ScoreList& scores) {
+    QStringList entries;
+    entries.reserve(text.count('\n') + 1);
+    RecordReader reader(text);
+    while (std::optional<QString> entry = reader.NextText()) {
+        if (!entry->isEmpty()) {
+            entries << std::move(*entry);
+        }
+    }
+    scores.Load(std::move(entries));
 }
 
 QByteArray FormatScoreFile(const ScoreList& scores) {

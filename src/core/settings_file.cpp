@@ -70,3 +70,22 @@ QByteArray FormatSettingsFile(const GameSettings& settings) {
     writer.Number(settings.Difficulty).EndRecord();
     return writer.Bytes();
 }
+
+QByteArray MergeSettingsFile(QByteArrayView file, const GameSettings& before,
+                             const GameSettings& now) {
+    GameSettings merged;
+    ReadSettingsFile(file, merged);
+    if (now.PatternRows != before.PatternRows) {
+        merged.PatternRows = now.PatternRows;
+    }
+    if (now.DigitColour != before.DigitColour) {
+        merged.DigitColour = now.DigitColour;
+    }
+    if (now.HighlightColour != before.HighlightColour) {
+        merged.HighlightColour = now.HighlightColour;
+    }
+    if (now.Difficulty != before.Difficulty) {
+        merged.Difficulty = now.Difficulty;
+    }
+    return FormatSettingsFile(merged);
+}

@@ -18,5 +18,11 @@ void ReadSettingsFile(QByteArrayView text, GameSettings& settings);
 
 QByteArray FormatSettingsFile(const GameSettings& settings);
 
+// The settings file as a copy of the game writes it while another copy may change it too: what
+// the file holds, with the settings this copy changed since it read or wrote the file (those in
+// which `now` differs from `before`) put in. The pattern counts as one setting.
+QByteArray MergeSettingsFile(QByteArrayView file, const GameSettings& before,
+                             const GameSettings& now);
+
 // A pattern row of exactly nine characters: missing characters are "0", anything but "1" is "0".
 QString SoundPatternRow(const QString& row);

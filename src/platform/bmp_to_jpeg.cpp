@@ -1,25 +1,13 @@
 #include "platform/bmp_to_jpeg.h"
 
-#include <QImage>
-#include <QImageWriter>
-#include <QSaveFile>
+#include "platform/surface.h"
 
-bool BmpToJpeg(const QString& source, const QString& target, int quality) {
+#include <QImage>
+
+FileResult BmpToJpeg(const QString& source, const QString& target, int quality) {
     QImage picture;
     if (!picture.load(source, "BMP")) {
-        return false;
+        return {QStringLiteral("De tijdelijke bitmap kon niet worden gelezen.")};
     }
-    QSaveFile file(target);
-    // Where no file can be made beside the target, the target itself is written.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(quality);
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteImageFile(target, picture, "jpeg", quality);
 }

@@ -8,6 +8,12 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +26,76 @@ QString& FolderOverride() {
 QString& UserFolderChoice() {
     static QString folder;
     return folder;
+}
+
+QString& FolderFailure() {
+    static QString failure;
+    return failure;
+}
+
+const QString NotAFileText = QStringLiteral("Op die plaats staat geen gewoon bestand.");
+
+QString TooLargeText(qint64 limit) {
+    return QStringLiteral(
+               "Het bestand is groter dan %1 MB, groter dan het ooit wordt; het wordt "
+               "niet gelezen en niet veranderd.")
+        .arg(limit / (1024 * 1024));
+}
+
+// Why a file operation failed: the system's error number when it left one, else what Qt says.
+QString Failure(int error, const QFileDevice& file) {
+    return error != 0 ? FailureText(error) : file.errorString();
+}
+
+// The file a path stands for: a link is followed to the end of its chain, also to a file that does
+// not exist yet, so that a save writes the link's file and leaves the link in place.
+QString LinkedFile(const QString& path) {
+    QString file = QFileInfo(path).absoluteFilePath();
+    for (int links = 0; links < 40; ++links) {
+        const QFileInfo info(file);
+        if (!info.isSymLink()) {
+            break;
+        }
+        file = info.symLinkTarget();
+    }
+    return file;
+}
+
+// The folder's entries on the disk, so that a replaced file stays replaced after a power cut.
+void SyncFolder(const QString& folder) {
+    const int handle =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle >= 0) {
+        ::fsync(handle);
+        ::close(handle);
+    }
+}
+
+// Writes over the file itself, for a folder that takes no temporary file. The bytes beyond the old
+// end go first: a full disk or a size limit stops the write there, and cutting the file back
+// leaves the old bytes as they were. The rest overwrites blocks the file has already.
+FileResult WriteInPlace(const QString& path, const QByteArray& bytes, int refusal) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        return {FailureText(refusal)};
+    }
+    const qint64 old = file.size();
+    const qint64 size = bytes.size();
+    if (size > old) {
+        errno = 0;
+        if (!file.seek(old) || file.write(bytes.constData() + old, size - old) != size - old) {
+            const int error = errno;
+            static_cast<void>(file.resize(old));
+            return {Failure(error, file)};
+        }
+    }
+    const qint64 head = std::min(old, size);
+    errno = 0;
+    if (!file.seek(0) || file.write(bytes.constData(), head) != head || !file.resize(size) ||
+        ::fsync(file.handle()) != 0) {
+        return {Failure(errno, file)};
+    }
+    return {};
 }
 
 }  // namespace
@@ -72,42 +148,150 @@ bool CanKeepFilesIn(const QString& folder, const QStringList& names) {
     });
 }
 
-void ChooseDataFolder(bool programFolderWritable) {
-    UserFolderChoice() = programFolderWritable
-                             ? QString()
-                             : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (!UserFolderChoice().isEmpty()) {
-        EnsureFolder(UserFolderChoice());
-    }
+bool IsPortableFolder(const QString& folder, const QStringList& names) {
+    return FileExists(folder + u'/' + PortableMark) && QFileInfo(folder).ownerId() == ::geteuid() &&
+           CanKeepFilesIn(folder, names);
 }
 
-std::optional<QByteArray> ReadFileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+QString ChooseDataFolder(bool portable, const QStringList& names) {
+    UserFolderChoice().clear();
+    FolderFailure().clear();
+    if (portable) {
+        return QString();
     }
-    QByteArray bytes = file.readAll();
+    const QString folder =
+        QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    UserFolderChoice() = folder;
+    errno = 0;
+    if (!EnsureFolder(folder)) {
+        FolderFailure() = FailureText(errno);
+    } else if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK,
+                           AT_EACCESS) != 0) {
+        const int error = errno;
+        if (names.isEmpty() || !CanKeepFilesIn(folder, names)) {
+            FolderFailure() = FailureText(error);
+        }
+    }
+    return FolderFailure();
+}
+
+QString DataFolderFailure() {
+    return FolderFailure();
+}
+
+FileContent ReadFile(const QString& path, qint64 limit) {
+    // The type is looked at before the file is opened, so that nothing is opened that could keep
+    // the program waiting or that acts on being opened.
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return {ReadStatus::Missing, {}, {}};
+    }
+    if (!info.isFile()) {
+        return {ReadStatus::NotAFile, {}, info.isDir() ? FailureText(EISDIR) : NotAFileText};
+    }
+    if (info.size() > limit) {
+        return {ReadStatus::TooLarge, {}, TooLargeText(limit)};
+    }
+    // Another may have taken the file's place meanwhile: it is opened without waiting, and what
+    // was opened is looked at again.
+    const int handle =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        return {
+            errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable, {}, FailureText(errno)};
+    }
+    QFile file;
+    struct stat status {};
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        return {ReadStatus::Unreadable, {}, file.errorString()};
+    }
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        return {ReadStatus::NotAFile, {}, NotAFileText};
+    }
+    QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {
+        return {ReadStatus::Unreadable, {}, file.errorString()};
+    }
+    if (bytes.size() > limit) {
+        return {ReadStatus::TooLarge, {}, TooLargeText(limit)};
+    }
+    return {ReadStatus::Read, bytes, {}};
+}
+
+std::optional<QByteArray> ReadFileBytes(const QString& path, qint64 limit) {
+    FileContent content = ReadFile(path, limit);
+    if (content.status != ReadStatus::Read) {
         return std::nullopt;
     }
-    return bytes;
+    return std::move(content.bytes);
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
+FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    const QString target = LinkedFile(path);
+    const QFileInfo info(target);
+    if (info.exists() && !info.isFile()) {
+        return {info.isDir() ? FailureText(EISDIR) : NotAFileText};
+    }
+    QSaveFile file(target);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+        const int error = errno;
+        if (info.exists()) {
+            return WriteInPlace(target, bytes, error);
+        }
+        return {Failure(error, file)};
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The bytes are buffered: only the flush tells whether the disk took them. A failure leaves
+    // the temporary file, never the old one.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int error = errno;
         file.cancelWriting();
-        return false;
+        return {Failure(error, file)};
     }
-    return file.commit();
+    errno = 0;
+    if (!file.commit()) {
+        return {Failure(errno, file)};
+    }
+    SyncFolder(info.absolutePath());
+    return {};
 }
 
-bool UpdateFile(const QString& path, const QByteArray& bytes) {
-    return ReadFileBytes(path) == bytes || WriteFileAtomically(path, bytes);
+FileResult UpdateFile(const QString& path, const QByteArray& bytes) {
+    if (ReadFileBytes(path) == bytes) {
+        return {};
+    }
+    return WriteFileAtomically(path, bytes);
+}
+
+QString FailureText(int error) {
+    switch (error) {
+        case ENOSPC:
+            return QStringLiteral("De schijf is vol.");
+        case EDQUOT:
+            return QStringLiteral("De ruimte die u op de schijf mag gebruiken is op.");
+        case EFBIG:
+            return QStringLiteral("Het bestand zou groter worden dan het systeem toestaat.");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("U hebt hier geen toestemming voor.");
+        case EROFS:
+            return QStringLiteral("Op deze schijf kan niet geschreven worden.");
+        case ENOENT:
+            return QStringLiteral("De map bestaat niet.");
+        case ENOTDIR:
+        case EEXIST:
+            return QStringLiteral("Een deel van de weg naar het bestand is geen map.");
+        case EISDIR:
+            return QStringLiteral("Er staat een map met deze naam.");
+        case EIO:
+            return QStringLiteral("De schijf gaf een lees- of schrijffout.");
+        case 0:
+            return QStringLiteral("Onbekende fout.");
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
 
 bool EnsureFolder(const QString& folder) {

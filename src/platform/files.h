@@ -15,8 +15,7 @@ QString ProgramPath(const QString& relative);
 void SetProgramFolder(const QString& folder);
 
 // The folder of the files the program writes: Sudoku.ini, Scorelijst.lst, puzzels and website.
-// It is the program folder, unless start-up chose the user's own data folder because the program
-// folder cannot be written (a system-wide install).
+// It is the program folder of a portable copy, else the user's own data folder.
 QString DataFolder();
 // A path below the data folder, written with "/".
 QString DataPath(const QString& relative);
@@ -29,19 +28,53 @@ QString FindDataFile(const QString& relative);
 // Whether these files can be kept in the folder: it takes new files, or each of them is there
 // already and can be written.
 bool CanKeepFilesIn(const QString& folder, const QStringList& names);
-// Chooses once, at start-up, where the files are kept: the program folder when it can be written,
+// The file that marks a portable copy of the program: one that keeps the user's files beside
+// itself, as the build folder and the install for one user do. A system-wide install has none.
+inline const QString PortableMark = QStringLiteral("portable");
+// Whether the folder is a portable copy's program folder that belongs to the user running it and
+// can keep these files.
+bool IsPortableFolder(const QString& folder, const QStringList& names);
+// Chooses once, at start-up, where the files are kept: the program folder of a portable copy,
 // else the user's data folder (~/.local/share/ and the application's name), which is made here.
-void ChooseDataFolder(bool programFolderWritable);
+// The answer is empty when the files can be kept there (the folder takes new files, or holds
+// these ones and they can be written), else why they cannot, for the user.
+QString ChooseDataFolder(bool portable, const QStringList& names = {});
+// What the choice found wrong with the data folder; empty when nothing.
+QString DataFolderFailure();
 
-// The whole content of a file, or nothing when it cannot be read.
-std::optional<QByteArray> ReadFileBytes(const QString& path);
+// Why a file could not be written or read, in words for the user: empty when nothing went wrong.
+struct [[nodiscard]] FileResult {
+    QString failure;
+    explicit operator bool() const { return failure.isEmpty(); }
+};
+
+// No file the program reads whole comes near this size; a larger one is passed over.
+inline constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
+enum class ReadStatus { Read, Missing, NotAFile, TooLarge, Unreadable };
+struct FileContent {
+    ReadStatus status = ReadStatus::Missing;
+    QByteArray bytes;
+    // Why the file was not read, for the user, unless it is missing.
+    QString failure;
+};
+// The whole content of a plain file of at most `limit` bytes. A folder, a FIFO or a device in the
+// file's place is passed over without waiting for it, and so is a larger file.
+FileContent ReadFile(const QString& path, qint64 limit = MaxFileSize);
+// The content as ReadFile gives it, or nothing when it cannot be read.
+std::optional<QByteArray> ReadFileBytes(const QString& path, qint64 limit = MaxFileSize);
+
 // Writes a file whole or not at all: the bytes go to a temporary file beside it, which then
-// replaces the old file in one step. A failed or interrupted write leaves the old file as it was.
-// A folder that refuses the temporary file but lets the file itself be written gets the bytes
-// written in place, so that the save is not lost.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// replaces the old file in one step, on the disk before the answer comes. A failed or interrupted
+// write leaves the old file as it was. A link is followed, so that it keeps pointing at the file
+// it pointed at, which is the one written; a folder, a FIFO or a device in the file's place is
+// left alone. A folder that refuses the temporary file but lets the file itself be written gets
+// the bytes written in place, in an order that keeps the old bytes when the disk is full.
+FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
 // Writes a file as WriteFileAtomically does, unless it holds these very bytes already.
-bool UpdateFile(const QString& path, const QByteArray& bytes);
+FileResult UpdateFile(const QString& path, const QByteArray& bytes);
+// Why a write or read failed with this error number of the system, in words for the user.
+QString FailureText(int error);
 // Makes sure the folder exists.
 bool EnsureFolder(const QString& folder);
 bool FileExists(const QString& path);

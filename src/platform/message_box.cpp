@@ -1,13 +1,15 @@
 #include "platform/message_box.h"
 
+#include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
 
 Answer MessageBox(QWidget* owner, const QString& text, const QString& title, Buttons buttons,
-                  BoxIcon icon) {
+                  BoxIcon icon, const QString& details) {
     QMessageBox box(owner);
     box.setWindowTitle(title);
     box.setText(text);
+    box.setInformativeText(details);
     box.setIcon(icon == BoxIcon::Exclamation   ? QMessageBox::Warning
                 : icon == BoxIcon::Information ? QMessageBox::Information
                                                : QMessageBox::NoIcon);
@@ -34,6 +36,12 @@ Answer MessageBox(QWidget* owner, const QString& text, const QString& title, But
         default:
             return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
+}
+
+void FileFailureBox(QWidget* owner, const QString& text, const QString& path,
+                    const QString& failure, const QString& title) {
+    MessageBox(owner, text, title, Buttons::Ok, BoxIcon::Exclamation,
+               QDir::toNativeSeparators(path) + u'\n' + failure);
 }
 
 QString InputBox(QWidget* owner, const QString& prompt, const QString& title,

@@ -12,9 +12,14 @@ enum class BoxIcon { None, Exclamation, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // A modal message box; closing it with its close box or Escape answers Cancel, No or Ok, as the
-// buttons allow.
+// buttons allow. `details` stand below the text.
 Answer MessageBox(QWidget* owner, const QString& text, const QString& title = ProgramTitle,
-                  Buttons buttons = Buttons::Ok, BoxIcon icon = BoxIcon::None);
+                  Buttons buttons = Buttons::Ok, BoxIcon icon = BoxIcon::None,
+                  const QString& details = QString());
+
+// A file could not be written or read: the text, and below it the file's path and why.
+void FileFailureBox(QWidget* owner, const QString& text, const QString& path,
+                    const QString& failure, const QString& title = ProgramTitle);
 
 // A modal text-input box; the answer is the typed text, or the empty string when it is cancelled.
 QString InputBox(QWidget* owner, const QString& prompt, const QString& title = ProgramTitle,

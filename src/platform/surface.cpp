@@ -2,7 +2,9 @@
 
 #include "platform/twips.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
+#include <QImageWriter>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -216,8 +218,8 @@ void Surface::SetScreenRatio(double ratio) {
     }
 }
 
-bool Surface::Save(const QString& path, const char* format, int quality) const {
-    return image_.save(path, format, quality);
+FileResult Surface::Save(const QString& path, const char* format, int quality) const {
+    return WriteImageFile(path, image_, format, quality);
 }
 
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
@@ -268,4 +270,18 @@ void SurfaceView::mousePressEvent(QMouseEvent* event) {
 
 void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(static_cast<int>(event->buttons()), PixelsToTwips(event->position()));
+}
+
+FileResult WriteImageFile(const QString& path, const QImage& image, const char* format,
+                          int quality) {
+    // Made in memory first: the file is written only once the whole picture is there.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    if (!writer.write(image)) {
+        return {writer.errorString()};
+    }
+    return WriteFileAtomically(path, bytes);
 }

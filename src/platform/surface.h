@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -82,8 +84,8 @@ class Surface {
     QRect DeviceBox(QPointF corner1, QPointF corner2) const;
     // Everything drawn so far, to be drawn again on another device.
     const Drawing& Recording() const { return drawing_; }
-    // Saves the picture; the format follows from `format` ("BMP", "JPG", "PNG").
-    bool Save(const QString& path, const char* format, int quality = -1) const;
+    // Saves the picture as a file of the format ("BMP", "JPG", "PNG"), whole or not at all.
+    FileResult Save(const QString& path, const char* format, int quality = -1) const;
 
     // Called with the pixels that changed after each drawing operation.
     void OnChanged(std::function<void(const QRect&)> changed) { changed_ = std::move(changed); }
@@ -128,3 +130,7 @@ class SurfaceView : public QWidget {
 
 // The button code of a Qt mouse button: 1 left, 2 right, 4 middle, 0 any other.
 int ButtonCode(Qt::MouseButton button);
+
+// Writes a picture as a file of the format, whole or not at all (see WriteFileAtomically).
+FileResult WriteImageFile(const QString& path, const QImage& image, const char* format,
+                          int quality = -1);

@@ -27,6 +27,12 @@ class TestScoreList : public QObject {
         QTest::newRow("equal times by name, case ignored")
             << QByteArray("\"0:01:00:0 - piet\"\r\n\"0:01:00:0 - Anna\"\r\n\"0:01:00:0 - jan\"\r\n")
             << QStringList{"0:01:00:0 - Anna", "0:01:00:0 - jan", "0:01:00:0 - piet"};
+        QTest::newRow("equal but for case, in the file's order")
+            << QByteArray(
+                   "\"0:01:00:0 - jan\"\r\n\"0:00:50:0 - Els\"\r\n\"0:01:00:0 - JAN\"\r\n"
+                   "\"0:01:00:0 - Jan\"\r\n")
+            << QStringList{"0:00:50:0 - Els", "0:01:00:0 - jan", "0:01:00:0 - JAN",
+                           "0:01:00:0 - Jan"};
         QTest::newRow("ten hours after shorter times")
             << QByteArray(
                    "\"10:00:00:0 - Lang\"\r\n\"2:00:00:0 - Kort\"\r\n\"9:59:59:9 - Net\"\r\n")

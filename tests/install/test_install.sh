@@ -2,13 +2,15 @@
 # Installs the build for one user into a scratch prefix and starts the installed game there:
 # the program folder, the desktop entry and the icon must be in place, and the game must keep
 # its files beside itself. Then installs it system-wide, as the Debian package does, into another
-# scratch prefix: the program folder's links must reach the shared data, and the desktop entry
-# and the AppStream metadata must pass their validators.
+# scratch prefix: the program folder's links must reach the shared data, the desktop entry
+# and the AppStream metadata must pass their validators, and the game, started by root, must keep
+# root's files in root's data folder and write nothing into its own tree.
 set -eu
 build=$1
 prefix=$(mktemp -d)
 system=$(mktemp -d)
-trap 'rm -rf "$prefix" "$system"' EXIT
+home=$(mktemp -d)
+trap 'rm -rf "$prefix" "$system" "$home"' EXIT
 
 # expect_files PREFIX FILE...: every FILE exists below PREFIX, following links.
 expect_files() {
@@ -46,4 +48,15 @@ cd "$prefix"
 QT_QPA_PLATFORM=offscreen "$prefix/bin/sudoku" --quit-when-shown
 [ -s "$prefix/share/sudoku/Sudoku.ini" ] || { echo "Sudoku.ini not written beside the program"; exit 1; }
 [ ! -e "$prefix/Sudoku.ini" ]
-echo "installed and started from $prefix, installed system-wide in $system"
+
+# The system-wide game, started by whoever installed it, keeps that user's files in the user's data
+# folder, as it does for everyone else.
+[ ! -e "$system/lib/sudoku/portable" ]
+touch "$home/before"
+HOME=$home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$system/games/sudoku" --quit-when-shown
+[ -s "$home/.local/share/sudoku/Sudoku.ini" ] || { echo "Sudoku.ini not in the user's data folder"; exit 1; }
+if find "$system" -newer "$home/before" | grep -q .; then
+  echo "the system-wide game wrote into its own tree"
+  exit 1
+fi
+echo "installed and started from $prefix, installed system-wide in $system and started there"

@@ -34,6 +34,29 @@ inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 5000
     poll->start(10);
 }
 
+// Closes every message box as soon as it shows, and keeps what the last one said.
+class MessageWatch {
+  public:
+    MessageWatch() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                box && box->isVisible()) {
+                text = box->text();
+                details = box->informativeText();
+                ++count;
+                box->close();
+            }
+        });
+        timer_.start(10);
+    }
+    QString text;
+    QString details;
+    int count = 0;
+
+  private:
+    QTimer timer_;
+};
+
 // Answers the next modal dialogs in turn, one answer each.
 inline void WhenModals(QList<std::function<void(QWidget*)>> answers) {
     if (answers.isEmpty()) {
@@ -50,6 +73,12 @@ inline void WhenModals(QList<std::function<void(QWidget*)>> answers) {
 inline QString MessageText(QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     return box ? box->text() : QString();
+}
+
+// What a message box says below its text: for a file, the file's path and why.
+inline QString MessageDetails(QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    return box ? box->informativeText() : QString();
 }
 
 inline void Press(QWidget* modal, QMessageBox::StandardButton button) {

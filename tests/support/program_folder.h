@@ -7,6 +7,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+
+#include <pwd.h>
+#include <unistd.h>
+
 // A folder of the test's own and the files below it.
 class TestFolder {
   public:
@@ -53,4 +59,35 @@ class TestUserFolder : public TestFolder {
         ChooseDataFolder(true);
         qunsetenv("XDG_DATA_HOME");
     }
+};
+
+// A folder that takes no new files while its files may be written, as an ordinary user meets it;
+// root, who may write anywhere, takes the part of the user "nobody" meanwhile.
+class FolderClosedToNewFiles {
+  public:
+    explicit FolderClosedToNewFiles(const QString& folder) : folder_(folder) {
+        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+            QFile::setPermissions(folder + u'/' + name, AllMayWrite);
+        }
+        QFile::setPermissions(folder, AllMayRead);
+        if (const passwd* nobody = getpwnam("nobody"); nobody && geteuid() == 0) {
+            ownUser_ = seteuid(nobody->pw_uid) == 0;
+        }
+    }
+    ~FolderClosedToNewFiles() {
+        if (ownUser_ && seteuid(0) != 0) {
+            qFatal("root again: %s", strerror(errno));
+        }
+        QFile::setPermissions(folder_, AllMayRead | QFile::WriteOwner);
+    }
+
+  private:
+    static constexpr QFile::Permissions AllMayRead = QFile::ReadOwner | QFile::ExeOwner |
+                                                     QFile::ReadGroup | QFile::ExeGroup |
+                                                     QFile::ReadOther | QFile::ExeOther;
+    static constexpr QFile::Permissions AllMayWrite = QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ReadGroup | QFile::WriteGroup |
+                                                      QFile::ReadOther | QFile::WriteOther;
+    QString folder_;
+    bool ownUser_ = false;
 };

@@ -88,8 +88,10 @@ void Config::Form_Load() {
         box->setObjectName(QStringLiteral("Check") + QString::fromLatin1(setting.key));
         PlaceTwips(box, SwitchLeft, top, SwitchWidth, SwitchHeight);
         box->setChecked(settings_.*setting.value);
-        connect(box, &QCheckBox::toggled, this,
-                [this, value = setting.value](bool on) { settings_.*value = on; });
+        connect(box, &QCheckBox::toggled, this, [this, value = setting.value](bool on) {
+            settings_.*value = on;
+            emit SettingsChanged();
+        });
         top += SwitchPitch;
     }
 
@@ -156,21 +158,25 @@ void Config::HScroll1_Change() {
     settings_.Difficulty = hScroll1_->value();
     label3_->setText(QString::number(settings_.Difficulty));
     label3_->adjustSize();
+    emit SettingsChanged();
 }
 
 void Config::HScroll2_Change() {
     settings_.DigitColour.red = hScroll2_->value();
     PaintPreview();
+    emit SettingsChanged();
 }
 
 void Config::HScroll3_Change() {
     settings_.DigitColour.green = hScroll3_->value();
     PaintPreview();
+    emit SettingsChanged();
 }
 
 void Config::HScroll4_Change() {
     settings_.DigitColour.blue = hScroll4_->value();
     PaintPreview();
+    emit SettingsChanged();
 }
 
 void Config::CheckPatroon_Click() {

@@ -35,6 +35,10 @@ class Config : public QDialog {
     void OplosKnopuit_Click();
     void OkKnop_Click();
 
+  signals:
+    // The difficulty or the digit colour changed: a setting that the settings file keeps.
+    void SettingsChanged();
+
   private:
     void Form_Load();
     void PaintPreview();

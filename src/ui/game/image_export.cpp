@@ -17,17 +17,24 @@ void Main::Save_Click(int index) {
     }
     // The picture is the drawn image of the play board: the solution board, the highlight square
     // and the hint lie beside it or on top of it and are never part of it.
+    // A failure names the file it befell and why; an old file of the chosen name stays whole.
     if (!jpeg) {
-        if (!pic_.Save(file, "BMP")) {
-            MessageBox(this, QStringLiteral("Fout bij het saven naar BMP!"));
+        if (const FileResult saved = pic_.Save(file, "BMP"); !saved) {
+            FileFailureBox(this, QStringLiteral("Fout bij het saven naar BMP!"), file,
+                           saved.failure);
         }
         return;
     }
     const QString dummy = DataPath(QStringLiteral("mydummy.bmp"));
-    const bool converted =
-        pic_.Save(dummy, "BMP") && FileExists(dummy) && BmpToJpeg(dummy, file, 80);
+    QString failed = dummy;
+    FileResult converted = pic_.Save(dummy, "BMP");
+    if (converted && FileExists(dummy)) {
+        failed = file;
+        converted = BmpToJpeg(dummy, file, 80);
+    }
     QFile::remove(dummy);
     if (!converted) {
-        MessageBox(this, QStringLiteral("Fout bij het saven naar JPG!"));
+        FileFailureBox(this, QStringLiteral("Fout bij het saven naar JPG!"), failed,
+                       converted.failure);
     }
 }

@@ -1,9 +1,6 @@
 #include "ui/game/main_window.h"
 
-#include "core/score_list.h"
-#include "core/settings_file.h"
 #include "platform/controls.h"
-#include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/preferences.h"
@@ -69,7 +66,8 @@ int Main::KnoptextTop(int i) {
 }
 
 Main::Main()
-    : pic_(board::BoardTwips, board::BoardTwips),
+    : files_(settings_, scores_, this),
+      pic_(board::BoardTwips, board::BoardTwips),
       pic2_(board::BoardTwips, board::BoardTwips),
       board_(model_, boardControls_) {
     Form_Load();
@@ -187,50 +185,18 @@ void Main::Form_Load() {
     qApp->installEventFilter(this);
 
     board_.DrawGrid();
-    LoadSettings();
+    files_.LoadSettings();
+    ReadPreferences(DataPath(PreferencesFileName), settings_);
     shape1->SetColour(QColor(settings_.HighlightColour.red, settings_.HighlightColour.green,
                              settings_.HighlightColour.blue));
-    LoadScoreList();
-    // Leaving the desktop session ends the program the way closing the window does.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { SaveFiles(); });
-}
-
-void Main::LoadSettings() {
-    const QString path = DataPath(SettingsFileName);
-    const std::optional<QByteArray> text = ReadFileBytes(path);
-    if (text) {
-        ReadSettingsFile(*text, settings_);
-    }
-    // A missing or damaged file is replaced by a complete one; a good one already reads as it
-    // would be written.
-    const QByteArray normal = FormatSettingsFile(settings_);
-    if (text != normal) {
-        WriteFileAtomically(path, normal);
-    }
-    ReadPreferences(DataPath(PreferencesFileName), settings_);
-}
-
-void Main::LoadScoreList() {
-    scores_.Clear();
-    if (const std::optional<QByteArray> text = ReadFileBytes(DataPath(ScoreFileName))) {
-        ReadScoreFile(*text, scores_);
-    }
-    scoresOnDisk_ = scores_.Entries();
+    files_.LoadScores();
+    // Leaving the desktop session ends the program the way closing the window does, without
+    // questions that nobody would answer.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { files_.SaveAll(false); });
 }
 
 void Main::SaveFiles() {
-    UpdateFile(DataPath(SettingsFileName), FormatSettingsFile(settings_));
-    SaveScoreList();
-}
-
-void Main::SaveScoreList() {
-    const QString path = DataPath(ScoreFileName);
-    if (scores_.Entries() == scoresOnDisk_ && FileExists(path)) {
-        return;
-    }
-    if (UpdateFile(path, FormatScoreFile(scores_))) {
-        scoresOnDisk_ = scores_.Entries();
-    }
+    files_.SaveAll();
 }
 
 void Main::FileExit_Click() {

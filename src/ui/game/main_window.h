@@ -8,6 +8,7 @@
 #include "platform/board_overlay.h"
 #include "platform/surface.h"
 #include "ui/game/board.h"
+#include "ui/game/user_files.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -38,6 +39,7 @@ class Main : public QMainWindow {
     GameModel& Model() { return model_; }
     GameSettings& Settings() { return settings_; }
     ScoreList& Scores() { return scores_; }
+    UserFiles& Files() { return files_; }
     Board& GameBoard() { return board_; }
     Surface& PicSurface() { return pic_; }
     Surface& Pic2Surface() { return pic2_; }
@@ -50,7 +52,7 @@ class Main : public QMainWindow {
     void GeneratePuzzle();
     // A new game of this solution: its givens chosen, drawn, and the clock started.
     void LayOutPuzzle(const Grid& solution);
-    // Writes Sudoku.ini and Scorelijst.lst into the data folder.
+    // Writes what changed in the settings and the scores and is not written yet.
     void SaveFiles();
 
     // The handlers of the window's controls.
@@ -102,9 +104,6 @@ class Main : public QMainWindow {
     void ExportWebPage();
     void PrintPuzzleDialog();
     void ShowHelp(const QString& fragment, const QString& key);
-    void LoadSettings();
-    void LoadScoreList();
-    void SaveScoreList();
 
     // What a click or a key does to a cell.
     enum class CellAction { Place, Replace, Empty, Mark };
@@ -146,9 +145,7 @@ class Main : public QMainWindow {
     GameSettings settings_;
     GameModel model_;
     ScoreList scores_;
-    // The entries as Scorelijst.lst holds them, last read or written: a list that the run leaves
-    // as it was leaves the file alone, with its bytes in whichever form they were written.
-    QStringList scoresOnDisk_;
+    UserFiles files_;
     Random random_;
     Surface pic_;
     Surface pic2_;

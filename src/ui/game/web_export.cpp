@@ -6,15 +6,11 @@
 #include "platform/shell.h"
 #include "ui/game/main_window.h"
 
-#include <QDir>
+#include <cerrno>
 
 namespace {
 
-QString WebPageFailureText(const QString& path) {
-    return QStringLiteral("De webpagina kon niet worden opgeslagen als\n") +
-           QDir::toNativeSeparators(path) +
-           QStringLiteral("\nControleer of deze map bestaat en beschreven mag worden.");
-}
+const QString WebPageFailureText = QStringLiteral("De webpagina kon niet worden opgeslagen.");
 
 }  // namespace
 
@@ -26,9 +22,11 @@ void Main::ExportWebPage() {
     const QString folder = DataPath(QStringLiteral("website"));
     const QString path = folder + QStringLiteral("/sudoku.htm");
     // The page replaces the old one whole, so the browser never sees half a page or an old one.
-    if (!EnsureFolder(folder) || !WriteFileAtomically(path, WebPage(model_.BoardGrid()))) {
-        MessageBox(this, WebPageFailureText(path), QStringLiteral(" Error"), Buttons::Ok,
-                   BoxIcon::Exclamation);
+    const FileResult written = EnsureFolder(folder)
+                                   ? WriteFileAtomically(path, WebPage(model_.BoardGrid()))
+                                   : FileResult{FailureText(errno)};
+    if (!written) {
+        FileFailureBox(this, WebPageFailureText, path, written.failure, QStringLiteral(" Error"));
         return;
     }
     OpenDocument(this, path);

@@ -20,11 +20,14 @@ namespace {
 // Each window is made afresh when it opens, so that it starts from the game as it is, and goes
 // when it closes. It is the game window's child: should the game window go while the dialog is
 // open, the dialog goes with it, and the pointer knows.
-template <class Dialog, class... Arguments>
-void OpenModal(Arguments&&... arguments) {
-    QPointer<Dialog> dialog = new Dialog(std::forward<Arguments>(arguments)...);
+void Run(QPointer<QDialog> dialog) {
     dialog->exec();
     delete dialog;
+}
+
+template <class Dialog, class... Arguments>
+void OpenModal(Arguments&&... arguments) {
+    Run(new Dialog(std::forward<Arguments>(arguments)...));
 }
 
 }  // namespace
@@ -34,17 +37,24 @@ void Main::EditOplosser_Click() {
 }
 
 void Main::Puntenlijst_Click() {
+    // The list shows what another copy of the game added, and can delete it.
+    files_.SyncScores();
     OpenModal<Scoreform>(scores_, this);
 }
 
 void Main::ToolsGonfig_Click() {
-    OpenModal<Config>(settings_, knoptext_[4], this);
-    WritePreferences(DataPath(PreferencesFileName), settings_);
-    picView_->update();  // the marks over the board follow their switches
+    auto* config = new Config(settings_, knoptext_[4], this);
+    connect(config, &Config::SettingsChanged, &files_, &UserFiles::SettingsChanged);
+    connect(config, &Config::SettingsChanged, this, [this] {
+        WritePreferences(DataPath(PreferencesFileName), settings_);
+        picView_->update();  // the marks over the board follow their switches
+    });
+    Run(config);
 }
 
 void Main::ToolsPatroonOntwerpen_Click() {
     OpenModal<Patroonform>(settings_, this);
+    files_.SettingsChanged();
 }
 
 void Main::LoadPuzzle() {

@@ -3,7 +3,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 
-#include <QDir>
+#include <cerrno>
 
 namespace {
 
@@ -42,10 +42,11 @@ void SavePuzzle(QWidget* owner, const CellTexts& cellTexts) {
         return;
     }
     // Written whole or not at all; an old file of that name is replaced completely.
-    if (!EnsureFolder(folder) || !WriteFileAtomically(path, PuzzleFileBytes(*grid))) {
-        MessageBox(owner,
-                   QStringLiteral("De puzzel kon niet worden opgeslagen als\n") +
-                       QDir::toNativeSeparators(path),
-                   ErrorTitle, Buttons::Ok, BoxIcon::Exclamation);
+    const FileResult written = EnsureFolder(folder)
+                                   ? WriteFileAtomically(path, PuzzleFileBytes(*grid))
+                                   : FileResult{FailureText(errno)};
+    if (!written) {
+        FileFailureBox(owner, QStringLiteral("De puzzel kon niet worden opgeslagen."), path,
+                       written.failure, ErrorTitle);
     }
 }

@@ -382,6 +382,9 @@ class TestConfig : public QObject {
                                   Qt::LeftButton, {}, QPoint(8, 8));
             }
             Press(modal, "OplosKnopaan");
+            // Written while the dialog is still open, soon after the change.
+            QTRY_VERIFY(game.folder.Read(QStringLiteral("Sudoku.ini"))
+                            .endsWith("\r\n190,99,0\r\n255,0,0\r\n8\r\n"));
             Press(modal, "OkKnop");
         });
         QCOMPARE(game.Settings().Difficulty, 8);

@@ -124,6 +124,9 @@ class TestBoardInput : public QObject {
                                         "Geef uw naam op voor de scorelijst.")
                              .arg(time));
         QCOMPARE(game.main->Scores().Entries(), QStringList{time + QStringLiteral(" - Tester")});
+        // On the disk at once, not only when the game ends.
+        QTRY_COMPARE(game.folder.Read(QStringLiteral("Scorelijst.lst")),
+                     '"' + time.toLatin1() + " - Tester\"\r\n");
         QCOMPARE(LabelText(*game.main, "InfoBalk"), QStringLiteral("Info"));
         QCOMPARE(LabelText(*game.main, "Label4"),
                  QStringLiteral("81 getallen goed geplaatst zijn."));

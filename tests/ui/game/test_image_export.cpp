@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 #include "platform/twips.h"
+#include "support/full_disk.h"
 #include "support/game_window.h"
 #include "support/modal.h"
 #include "ui/game/board_geometry.h"
@@ -9,26 +10,9 @@
 #include <QImageReader>
 #include <QLineEdit>
 
+#include <optional>
+
 namespace {
-
-// Closes every message box that shows while it lives, and keeps the last one's text.
-class MessageWatch {
-  public:
-    MessageWatch() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                box && box->isVisible()) {
-                text = box->text();
-                box->close();
-            }
-        });
-        timer_.start(10);
-    }
-    QString text;
-
-  private:
-    QTimer timer_;
-};
 
 void SaveAs(Main& main, int index) {
     main.findChild<QAction*>(QStringLiteral("Save%1").arg(index))->trigger();
@@ -146,28 +130,50 @@ class TestImageExport : public QObject {
         QCOMPARE(Files(folder), before);
     }
 
+    // The message names the file that could not be written and why, and no part of a picture is
+    // left behind.
     void aFailedSaveIsReported_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("folderGone");
+        QTest::addColumn<bool>("diskFull");
         QTest::addColumn<QString>("message");
-        QTest::newRow("jpeg into a missing folder") << 1 << false << "Fout bij het saven naar JPG!";
-        QTest::newRow("jpeg, program folder gone") << 1 << true << "Fout bij het saven naar JPG!";
+        QTest::addColumn<QString>("failedFile");
+        QTest::newRow("jpeg into a missing folder")
+            << 1 << false << false << "Fout bij het saven naar JPG!"
+            << "weg/bord.jpg";
+        QTest::newRow("jpeg, program folder gone")
+            << 1 << true << false << "Fout bij het saven naar JPG!"
+            << "bestaat-niet/mydummy.bmp";
         QTest::newRow("bitmap into a missing folder")
-            << 2 << false << "Fout bij het saven naar BMP!";
+            << 2 << false << false << "Fout bij het saven naar BMP!"
+            << "weg/bord.jpg";
+        QTest::newRow("bitmap, disk full") << 2 << false << true << "Fout bij het saven naar BMP!"
+                                           << "bord.bmp";
     }
     void aFailedSaveIsReported() {
         QFETCH(int, index);
         QFETCH(bool, folderGone);
+        QFETCH(bool, diskFull);
+        QFETCH(QString, failedFile);
         GameWindow game;
         const QString target = folderGone ? game.folder.Path(QStringLiteral("bord.jpg"))
+                               : diskFull ? game.folder.Path(failedFile)
                                           : game.folder.Path(QStringLiteral("weg/bord.jpg"));
         if (folderGone) {
             SetProgramFolder(game.folder.Path(QStringLiteral("bestaat-niet")));
         }
         MessageWatch messages;
         AnswerSave(target);
-        SaveAs(*game.main, index);
+        {
+            std::optional<FullDisk> full;
+            if (diskFull) {
+                full.emplace();
+            }
+            SaveAs(*game.main, index);
+        }
         QTEST(messages.text, "message");
+        QVERIFY2(messages.details.startsWith(game.folder.Path(failedFile) + u'\n'),
+                 qPrintable(messages.details));
         QVERIFY(!QFile::exists(target));
         QVERIFY(!game.folder.Exists(QStringLiteral("mydummy.bmp")));
     }

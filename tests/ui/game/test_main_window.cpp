@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "support/full_disk.h"
 #include "support/game_window.h"
 #include "support/modal.h"
 
@@ -7,11 +8,7 @@
 
 #include <optional>
 
-#include <cerrno>
-#include <cstring>
-
-#include <pwd.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -24,37 +21,6 @@ template <class T = QWidget>
 T* Child(Main& main, const char* name) {
     return main.findChild<T*>(QString::fromLatin1(name));
 }
-
-// A folder that takes no new files while its files may be written, as an ordinary user meets it;
-// root, who may write anywhere, takes the part of the user "nobody" meanwhile.
-class FolderClosedToNewFiles {
-  public:
-    explicit FolderClosedToNewFiles(const QString& folder) : folder_(folder) {
-        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
-            QFile::setPermissions(folder + u'/' + name, AllMayWrite);
-        }
-        QFile::setPermissions(folder, AllMayRead);
-        if (const passwd* nobody = getpwnam("nobody"); nobody && geteuid() == 0) {
-            ownUser_ = seteuid(nobody->pw_uid) == 0;
-        }
-    }
-    ~FolderClosedToNewFiles() {
-        if (ownUser_ && seteuid(0) != 0) {
-            qFatal("root again: %s", strerror(errno));
-        }
-        QFile::setPermissions(folder_, AllMayRead | QFile::WriteOwner);
-    }
-
-  private:
-    static constexpr QFile::Permissions AllMayRead = QFile::ReadOwner | QFile::ExeOwner |
-                                                     QFile::ReadGroup | QFile::ExeGroup |
-                                                     QFile::ReadOther | QFile::ExeOther;
-    static constexpr QFile::Permissions AllMayWrite = QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ReadGroup | QFile::WriteGroup |
-                                                      QFile::ReadOther | QFile::WriteOther;
-    QString folder_;
-    bool ownUser_ = false;
-};
 
 }  // namespace
 
@@ -104,15 +70,22 @@ class TestMainWindow : public QObject {
         QTEST(control->geometry(), "pixels");
     }
 
-    void damagedSettingsFileIsReplacedWhole() {
+    // A damaged file is read as far as it goes and left as it is; the first change of a setting
+    // writes it whole.
+    void damagedSettingsFileIsReplacedWholeOnAChange() {
         TestProgramFolder folder;
-        folder.Write(QStringLiteral("Sudoku.ini"), "\"1\"\r\n\"x\"\r\n");
+        const QByteArray damaged = "\"1\"\r\n\"x\"\r\n";
+        folder.Write(QStringLiteral("Sudoku.ini"), damaged);
         QApplication::setQuitOnLastWindowClosed(false);
         Main main;
         QCOMPARE(main.Settings().PatternRows[1], QStringLiteral("100000000"));
+        QCOMPARE(folder.Read(QStringLiteral("Sudoku.ini")), damaged);
+        main.Settings().Difficulty = 4;
+        main.SaveFiles();
         const QByteArray ini = folder.Read(QStringLiteral("Sudoku.ini"));
         QCOMPARE(ini.count("\r\n"), 13);
         QVERIFY(ini.startsWith("\"100000000\"\r\n\"000000000\"\r\n"));
+        QVERIFY(ini.endsWith("\r\n4\r\n"));
     }
 
     void ownFilesAreReadBackUnchanged() {
@@ -230,14 +203,186 @@ class TestMainWindow : public QObject {
                  QByteArray("\"0:00:42:0 - Nu\"\r\n"));
     }
 
-    void unwritableFolderIsNoFailure() {
+    // Each file that cannot be written is told about once, with its path and why; nothing is made
+    // in place of the missing folder.
+    void unwritableFolderIsToldOnce() {
         TestProgramFolder folder;
         SetProgramFolder(folder.Path(QStringLiteral("missing/deeper")));
         QApplication::setQuitOnLastWindowClosed(false);
-        Main main;
-        main.Scores().Insert(QStringLiteral("0:00:01:0 - A"));
-        main.close();
+        QStringList told;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&told] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                told << MessageText(modal) + u'|' + MessageDetails(modal);
+                Press(modal, QMessageBox::Ok);
+            }
+        });
+        watch.start(10);
+        {
+            Main main;
+            main.Scores().Insert(QStringLiteral("0:00:01:0 - A"));
+            QTRY_COMPARE(told.size(), 2);
+            main.Scores().Insert(QStringLiteral("0:00:02:0 - B"));
+            main.Settings().Difficulty = 5;
+            main.close();
+            QTest::qWait(50);
+        }
+        const QString missing = folder.Path(QStringLiteral("missing/deeper/"));
+        told.sort();
+        QCOMPARE(told, (QStringList{"Scorelijst.lst kon niet worden opgeslagen; het bestand is "
+                                    "gebleven zoals het was.|" +
+                                        missing + "Scorelijst.lst\nDe map bestaat niet.",
+                                    "Sudoku.ini kon niet worden opgeslagen; het bestand is "
+                                    "gebleven zoals het was.|" +
+                                        missing + "Sudoku.ini\nDe map bestaat niet."}));
         QVERIFY(!QFile::exists(folder.Path(QStringLiteral("missing"))));
+    }
+
+    // A write that fails for want of room keeps the old file whole and is told once; what it
+    // should have written is written when there is room again.
+    void fullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("settings") << QStringLiteral("Sudoku.ini");
+        QTest::newRow("scores") << QStringLiteral("Scorelijst.lst");
+    }
+    void fullDiskKeepsTheOldFile() {
+        QFETCH(QString, name);
+        TestProgramFolder folder;
+        folder.Write(QStringLiteral("Sudoku.ini"), DefaultIni);
+        const QByteArray scores = "\"0:01:00:0 - Anna\"\r\n\"0:02:00:0 - Bob\"\r\n";
+        folder.Write(QStringLiteral("Scorelijst.lst"), scores);
+        const QByteArray old = folder.Read(name);
+        QApplication::setQuitOnLastWindowClosed(false);
+        Main main;
+        MessageWatch messages;
+        {
+            const FullDisk full;
+            for (int difficulty : {5, 6}) {
+                main.Settings().Difficulty = difficulty;
+                main.Scores().Insert(QStringLiteral("0:00:3%1:0 - Nieuw").arg(difficulty));
+                main.Files().SettingsChanged();
+                QTest::qWait(300);
+            }
+            main.SaveFiles();
+        }
+        QCOMPARE(folder.Read(name), old);
+        QCOMPARE(messages.count, 2);
+        QVERIFY2(messages.details.contains(
+                     QStringLiteral("Het bestand zou groter worden dan het systeem toestaat.")),
+                 qPrintable(messages.details));
+        QCOMPARE(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        main.SaveFiles();
+        QVERIFY(folder.Read(QStringLiteral("Sudoku.ini")).endsWith("\r\n6\r\n"));
+        QCOMPARE(folder.Read(QStringLiteral("Scorelijst.lst")),
+                 "\"0:00:35:0 - Nieuw\"\r\n\"0:00:36:0 - Nieuw\"\r\n" + scores);
+        QCOMPARE(messages.count, 2);
+    }
+
+    // Two copies of the game on one folder: each writes what it changed into what the other
+    // wrote, and neither undoes the other, whichever closes first.
+    void twoCopiesKeepEachOthersChanges_data() {
+        QTest::addColumn<bool>("firstClosesFirst");
+        QTest::newRow("the first closes first") << true;
+        QTest::newRow("the second closes first") << false;
+    }
+    void twoCopiesKeepEachOthersChanges() {
+        QFETCH(bool, firstClosesFirst);
+        TestProgramFolder folder;
+        folder.Write(QStringLiteral("Scorelijst.lst"),
+                     "\"0:01:00:0 - Anna\"\r\n\"0:02:00:0 - Bob\"\r\n");
+        QApplication::setQuitOnLastWindowClosed(false);
+        Main first;
+        Main second;
+        first.Scores().Insert(QStringLiteral("0:00:30:0 - Els"));
+        first.Settings().Difficulty = 7;
+        QVERIFY(second.Scores().RemoveFirst(QStringLiteral("0:02:00:0 - Bob")));
+        second.Settings().DigitColour = {0, 0, 255};
+        (firstClosesFirst ? first : second).close();
+        QTest::qWait(300);
+        (firstClosesFirst ? second : first).close();
+        QCOMPARE(folder.Read(QStringLiteral("Scorelijst.lst")),
+                 QByteArray("\"0:00:30:0 - Els\"\r\n\"0:01:00:0 - Anna\"\r\n"));
+        QVERIFY(
+            folder.Read(QStringLiteral("Sudoku.ini")).endsWith("\r\n0,0,255\r\n255,0,0\r\n7\r\n"));
+        // The score list shows what the other copy did.
+        WhenModal([](QWidget* modal) { modal->close(); });
+        second.Puntenlijst_Click();
+        QCOMPARE(second.Scores().Count(), 2);
+    }
+
+    // What stands in the place of a file and is no plain file of a real size is passed over
+    // without waiting for it, and stays as it is; the user is told once.
+    void filesThatAreNoPlainFilesArePassedOver_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        const QString notSaved =
+            QStringLiteral(" kon niet worden opgeslagen; het bestand is gebleven zoals het was.");
+        for (const QString& name :
+             {QStringLiteral("Sudoku.ini"), QStringLiteral("Scorelijst.lst")}) {
+            const QByteArray row = name.toLatin1();
+            QTest::newRow(row + ", a FIFO") << name << "fifo" << name + notSaved;
+            QTest::newRow(row + ", a link to /dev/zero") << name << "zero" << name + notSaved;
+            QTest::newRow(row + ", a folder") << name << "folder" << name + notSaved;
+            QTest::newRow(row + ", 17 MB") << name << "large" << name + " is overgeslagen.";
+        }
+    }
+    void filesThatAreNoPlainFilesArePassedOver() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        TestProgramFolder folder;
+        const QString path = folder.Path(name);
+        if (kind == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "zero") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            folder.Write(name, QByteArray(17 * 1024 * 1024, '\n'));
+        }
+        const QFileInfo before(path);
+        QApplication::setQuitOnLastWindowClosed(false);
+        MessageWatch messages;
+        {
+            Main main;
+            QCOMPARE(main.Settings().Difficulty, 3);
+            QCOMPARE(main.Scores().Count(), 0);
+            for (int difficulty : {5, 6}) {
+                main.Settings().Difficulty = difficulty;
+                main.Scores().Insert(QStringLiteral("0:00:30:0 - Nieuw"));
+                main.SaveFiles();
+            }
+            QTRY_COMPARE(messages.count, 1);
+            QTest::qWait(50);
+        }
+        QCOMPARE(messages.count, 1);
+        QTEST(messages.text, "message");
+        QVERIFY(messages.details.startsWith(path + u'\n'));
+        const QFileInfo after(path);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after.lastModified(), before.lastModified());
+    }
+
+    // A settings file that is a link keeps pointing where it pointed: start-up leaves the file it
+    // points at alone, and a change of a setting is written into that file.
+    void linkedSettingsFileStaysALink() {
+        TestProgramFolder folder;
+        QVERIFY(QDir().mkpath(folder.Path(QStringLiteral("elders"))));
+        const QByteArray own = DefaultIni.left(DefaultIni.size() - 3) + "7\r\n\r\n";
+        folder.Write(QStringLiteral("elders/mijn.ini"), own);
+        QVERIFY(QFile::link(QStringLiteral("elders/mijn.ini"), folder.Path("Sudoku.ini")));
+        QApplication::setQuitOnLastWindowClosed(false);
+        Main main;
+        QCOMPARE(main.Settings().Difficulty, 7);
+        QCOMPARE(folder.Read(QStringLiteral("elders/mijn.ini")), own);
+        main.Settings().Difficulty = 2;
+        main.SaveFiles();
+        QCOMPARE(QFileInfo(folder.Path("Sudoku.ini")).symLinkTarget(),
+                 folder.Path(QStringLiteral("elders/mijn.ini")));
+        QVERIFY(folder.Read(QStringLiteral("elders/mijn.ini")).endsWith("\r\n255,0,0\r\n2\r\n"));
     }
 
     void closingDuringAPauseDoesNotCrash_data() {

@@ -79,15 +79,16 @@ class TestWebExport : public QObject {
             game.folder.Write(blocker, "not a folder");
         }
         Opened opened;
-        QString text, title;
+        QString text, details, title;
         WhenModal([&](QWidget* modal) {
             text = MessageText(modal);
+            details = MessageDetails(modal);
             title = modal->windowTitle();
             Press(modal, QMessageBox::Ok);
         });
         game.main->Knoptext_Click(2);
         QVERIFY2(text.startsWith("De webpagina kon niet worden opgeslagen"), qPrintable(text));
-        QVERIFY(text.contains(QDir::toNativeSeparators(game.folder.Path(PagePath))));
+        QVERIFY(details.startsWith(QDir::toNativeSeparators(game.folder.Path(PagePath)) + u'\n'));
         QCOMPARE(title, QStringLiteral(" Error"));
         QVERIFY(opened.paths.isEmpty());
     }

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/score_list.h"
+#include "core/settings.h"
+#include "platform/files.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+class QWidget;
+
+// Keeps the user's files: Sudoku.ini with the settings and Scorelijst.lst with the score list.
+// Both are read at start-up, and every change is written soon after it is made, merged with what
+// the file holds at that moment, so that two copies of the game running side by side keep each
+// other's changes. A file that the run did not change is not written.
+//
+// A file that cannot be written keeps its old bytes, and the user is told once, with the file's
+// name and why, until it can be written again. Read and Write do the same for any other file the
+// program keeps for the user.
+class UserFiles : public QObject {
+    Q_OBJECT
+  public:
+    // Message boxes have `owner` as their owner.
+    UserFiles(GameSettings& settings, ScoreList& scores, QWidget* owner);
+    ~UserFiles() override;
+
+    // Reads the settings into the state. Where there is no file at all, one is made from the state;
+    // a file that is there is left as it is until a setting changes.
+    void LoadSettings();
+    void LoadScores();
+    // A setting was changed: it is written a moment later, together with whatever a scroll bar
+    // that is being dragged changes meanwhile.
+    void SettingsChanged();
+    // Writes every change that is not written yet. Without `tell`, a failure is kept from the
+    // user, who may not be there to answer (the desktop session is ending).
+    void SaveAll(bool tell = true);
+    // Brings the score list in step with its file: this run's changes are written, and what
+    // another copy of the game wrote meanwhile is taken over.
+    void SyncScores();
+    // No more message boxes: the program is ending without the user to answer them (a signal).
+    void Quiet() { quiet_ = true; }
+
+    // A file of the user's, when it is a plain file of a size that a real one has; a larger one is
+    // passed over, and the user is told.
+    std::optional<QByteArray> Read(const QString& path);
+    // Writes a file of the user's whole or not at all, unless it holds these bytes already.
+    bool Write(const QString& path, const QByteArray& bytes);
+
+  private:
+    FileContent Look(const QString& path);
+    bool Store(const QString& path, const QByteArray& bytes);
+    void Tell(const QString& path, const QString& text, const QString& failure);
+    bool SaveSettings();
+    bool SaveScores();
+
+    GameSettings& settings_;
+    ScoreList& scores_;
+    QWidget* owner_;
+    // The settings as this run last read or wrote them: what differs from them is this run's.
+    GameSettings savedSettings_;
+    QTimer settingsTimer_;
+    QTimer scoresTimer_;
+    // The files whose failure the user was told about and that were not written since.
+    QSet<QString> told_;
+    bool quiet_ = false;
+};
