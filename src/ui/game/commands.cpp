@@ -21,7 +21,12 @@ void Main::StartKlok() {
 }
 
 void Main::StopWatch_Timer() {
-    label2_->setText(ClockText(model_.Tick(Stopwatch::Clock::now())));
+    const long long ticks = model_.Tick(Stopwatch::Clock::now());
+    label2_->setText(ClockText(ticks));
+    // The time played is kept every five seconds, besides with every move.
+    if (ticks >= keptTicks_ + 50) {
+        keepTimer_.start();
+    }
 }
 
 void Main::FilePauze_Click() {

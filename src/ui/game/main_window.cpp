@@ -1,5 +1,6 @@
 #include "ui/game/main_window.h"
 
+#include "platform/background_writer.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
@@ -190,13 +191,18 @@ void Main::Form_Load() {
     shape1->SetColour(QColor(settings_.HighlightColour.red, settings_.HighlightColour.green,
                              settings_.HighlightColour.blue));
     files_.LoadScores();
+    TakeUpKeptGame();
     // Leaving the desktop session ends the program the way closing the window does, without
     // questions that nobody would answer.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { files_.SaveAll(false); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
+        files_.SaveAll(false);
+        KeepGameNow();
+    });
 }
 
 void Main::SaveFiles() {
     files_.SaveAll();
+    KeepGameNow();
 }
 
 void Main::FileExit_Click() {

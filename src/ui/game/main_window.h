@@ -18,6 +18,7 @@
 #include <array>
 #include <memory>
 
+class BackgroundWriter;
 class ClickLabel;
 class Controls;
 class PictureButton;
@@ -127,6 +128,11 @@ class Main : public QMainWindow {
     void PaintOverBoard(QPainter& painter, const QImage& picture);
     void JudgeAloud(bool right);
     void Complete();
+    // The game in progress, kept after every move and taken up at the start.
+    void TakeUpKeptGame();
+    void KeepGame();
+    // Keeps the game and waits until it is on the disk.
+    void KeepGameNow();
     // Takes the marks of the next step away, once the player moves on.
     void ForgetAdvice();
     // Acts on one of the board's keys; false for any other key.
@@ -175,6 +181,10 @@ class Main : public QMainWindow {
     QAction* opnieuw_ = nullptr;
     QAction* kandidaten_ = nullptr;
     QTimer stopWatch_;
+    std::unique_ptr<BackgroundWriter> keptGame_;
+    QTimer keepTimer_;
+    // The clock's time when the game was last kept.
+    long long keptTicks_ = 0;
     BoardControls boardControls_;
     Board board_;
 };

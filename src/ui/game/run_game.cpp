@@ -29,12 +29,18 @@ int RunGame(QApplication& app) {
     InstallFontSubstitutes();
     InstallDutchTexts(app);
     QApplication::setFont(PointFont(QStringLiteral("MS Sans Serif"), 8.25));
-    Main window;
-    EndOnSignals(&window, [&window] {
-        window.Files().Quiet();
+    // Watched before the window is made, so that a signal while it starts ends it as well, once
+    // the event loop runs.
+    Main* game = nullptr;
+    EndOnSignals(&app, [&game] {
+        if (game) {
+            game->Files().Quiet();
+        }
         QApplication::closeAllWindows();
         QCoreApplication::quit();
     });
+    Main window;
+    game = &window;
     if (QCoreApplication::arguments().contains(QStringLiteral("--quit-when-shown"))) {
         QuitAfterFirstPaint(window.findChild<QWidget*>(QStringLiteral("Pic")));
     }

@@ -109,12 +109,16 @@ FileContent UserFiles::Look(const QString& path) {
 
 bool UserFiles::Store(const QString& path, const QByteArray& bytes) {
     const FileResult result = WriteFileAtomically(path, bytes);
-    if (!result) {
-        Tell(path, NotSavedText(path), result.failure);
-        return false;
+    Written(path, result.failure);
+    return bool(result);
+}
+
+void UserFiles::Written(const QString& path, const QString& failure) {
+    if (failure.isEmpty()) {
+        told_.remove(path);
+    } else {
+        Tell(path, NotSavedText(path), failure);
     }
-    told_.remove(path);
-    return true;
 }
 
 void UserFiles::Tell(const QString& path, const QString& text, const QString& failure) {

@@ -50,6 +50,9 @@ class UserFiles : public QObject {
     std::optional<QByteArray> Read(const QString& path);
     // Writes a file of the user's whole or not at all, unless it holds these bytes already.
     bool Write(const QString& path, const QByteArray& bytes);
+    // A file of the user's written elsewhere (by a thread of its own) was written, or failed to
+    // be, and why: told as a failure of Write is.
+    void Written(const QString& path, const QString& failure);
 
   private:
     FileContent Look(const QString& path);

@@ -1,5 +1,7 @@
 // SIGTERM, SIGHUP and SIGINT end the game the way closing its window does: what was entered just
-// before is on the disk, and the program ends normally.
+// before is on the disk, and the program ends normally. A second after the last move, not even
+// SIGKILL loses anything.
+#include "core/saved_game.h"
 #include "support/program_folder.h"
 
 #include <QProcess>
@@ -24,6 +26,7 @@ class TestExitSignals : public QObject {
         QTest::newRow("SIGTERM after a score") << int(SIGTERM) << true;
         QTest::newRow("SIGHUP after a score") << int(SIGHUP) << true;
         QTest::newRow("SIGINT after a score") << int(SIGINT) << true;
+        QTest::newRow("SIGKILL a second after a score") << int(SIGKILL) << true;
         QTest::newRow("SIGTERM to the game itself") << int(SIGTERM) << false;
     }
     void signalEndsTheGameAsClosingItDoes() {
@@ -48,17 +51,25 @@ class TestExitSignals : public QObject {
         if (scoreEntered) {
             QVERIFY(game.waitForReadyRead(20000));
             QCOMPARE(game.readAllStandardOutput(), QByteArray("entered\n"));
+            if (signal == SIGKILL) {
+                QTest::qWait(1000);
+            }
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(files + "Sudoku.ini"), 20000);
         }
         ::kill(static_cast<pid_t>(game.processId()), signal);
         QVERIFY(game.waitForFinished(10000));
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(game.exitCode(), 0);
+        QCOMPARE(game.exitStatus(), signal == SIGKILL ? QProcess::CrashExit : QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), signal == SIGKILL ? SIGKILL : 0);
         if (scoreEntered) {
             QCOMPARE(home.Read(QStringLiteral("data/sudoku/Scorelijst.lst")),
                      QByteArray("\"0:01:02:3 - Els\"\r\n"));
             QVERIFY(home.Read(QStringLiteral("data/sudoku/Sudoku.ini")).endsWith("\r\n7\r\n"));
+            // The game in progress with its move.
+            const std::optional<GameRecord> kept =
+                ReadSavedGame(home.Read(QStringLiteral("data/sudoku/Spel.json")));
+            QVERIFY(kept);
+            QCOMPARE(kept->cells[CellBit(1, 1)].digit, 9);
         }
     }
 };

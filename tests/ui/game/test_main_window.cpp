@@ -148,6 +148,46 @@ class TestMainWindow : public QObject {
         QCOMPARE(next.Scores().Count(), 1);
     }
 
+    // The game in progress is kept as it goes, and the next start takes it up as it was left: the
+    // board with its colours and marks, the cursor, the moves to take back, the clock and the
+    // puzzle's name. A damaged one is passed over with a note.
+    void theGameInProgressComesBack() {
+        GameWindow game;
+        game.LayOut({"111111111", "110111111"}, 5, 2);
+        game.Model().SetOrigin(5, 2);
+        const auto key = [&](int k, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(game.main->windowHandle(), Qt::Key(k), modifiers);
+        };
+        key(Qt::Key_Down);
+        key(Qt::Key_Right);
+        key(Qt::Key_Right);
+        key(Qt::Key_0 + game.Model().SolutionGrid()(3, 2));
+        key(Qt::Key_Down);
+        key(Qt::Key_4, Qt::ControlModifier);
+        key(Qt::Key_7, Qt::ControlModifier);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QTest::qWait(250);
+        const QString clock = Child<QLabel>(*game.main, "Label2")->text();
+        const GameModel& model = game.Model();
+        game.main->close();
+
+        Main next;
+        QCOMPARE(next.Model().BoardGrid(), model.BoardGrid());
+        QCOMPARE(next.Model().Content({3, 3}), model.Content({3, 3}));
+        QCOMPARE(next.Model().Content({3, 2}).ink, (Rgb{190, 0, 0}));
+        QCOMPARE(next.Model().Cursor(), QPoint(3, 3));
+        QCOMPARE(Child<QLabel>(next, "Label5")->text(), QStringLiteral("5 / 2"));
+        QVERIFY(Child<QLabel>(next, "Label2")->text() >= clock);
+        QVERIFY(next.Model().CanUndo() && next.Model().CanRedo());
+        QCOMPARE(next.PicSurface().Image(), game.main->PicSurface().Image());
+
+        game.folder.Write(QStringLiteral("Spel.json"), "{\"sudoku\":1,\"solution\":\"1\"}");
+        Main damaged;
+        QVERIFY(!damaged.Model().GameActive());
+        QCOMPARE(Child<QLabel>(damaged, "InfoBalk")->text(),
+                 QStringLiteral("Het bewaarde spel kon niet worden gelezen en is overgeslagen."));
+    }
+
     // Scorelijst.lst is read as UTF-8 when it is valid UTF-8, else as Windows-1252, and written in
     // Windows-1252 unless a name needs UTF-8; a list the run leaves as it was keeps its bytes.
     void scoreFileKeepsItsNames_data() {
