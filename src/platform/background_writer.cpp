@@ -4,10 +4,12 @@
 
 #include <QFile>
 
-BackgroundWriter::BackgroundWriter(QString path)
-    : path_(std::move(path)), thread_([this] { Run(); }) {}
+BackgroundWriter::BackgroundWriter(QString path) : path_(std::move(path)) {}
 
 BackgroundWriter::~BackgroundWriter() {
+    if (!thread_.joinable()) {
+        return;
+    }
     {
         const std::lock_guard lock(mutex_);
         ending_ = true;
@@ -25,6 +27,9 @@ void BackgroundWriter::Remove() {
 }
 
 void BackgroundWriter::Hand(std::optional<Maker> content) {
+    if (!thread_.joinable()) {
+        thread_ = std::thread([this] { Run(); });
+    }
     {
         const std::lock_guard lock(mutex_);
         waiting_ = std::move(content);

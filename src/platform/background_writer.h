@@ -17,6 +17,7 @@
 class BackgroundWriter : public QObject {
     Q_OBJECT
   public:
+    // The thread starts with the first content handed over.
     explicit BackgroundWriter(QString path);
     // Writes what is still waiting before it goes.
     ~BackgroundWriter() override;

@@ -29,24 +29,22 @@ void Board::ClearBoard() {
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             board::PaintFace(*controls_.Pic, c, r, board::EmptyFace);
-            board::PaintFace(*controls_.Pic2, c, r, board::EmptyFace);
         }
     }
+    solutionDrawn_ = false;
 }
 
 void Board::DrawPuzzle() {
     const Grid& board = model_.BoardGrid();
-    const Grid& solution = model_.SolutionGrid();
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             if (model_.IsGiven({c, r})) {
                 board::PaintFace(*controls_.Pic, c, r, board::GivenFace);
-                board::PaintFace(*controls_.Pic2, c, r, board::GivenFace);
                 board::DrawDigit(*controls_.Pic, c, r, board(c, r), board::GivenDigit);
             }
-            board::DrawDigit(*controls_.Pic2, c, r, solution(c, r), board::GivenDigit);
         }
     }
+    solutionDrawn_ = false;
     // The counter always tells the truth, also when the layout has no given at all.
     controls_.Label3->setText(FilledText(model_.FilledCount()));
     ResetNumberButtons();
@@ -60,10 +58,19 @@ void Board::ResetNumberButtons() {
     model_.SelectNumber(0);
 }
 
-void Board::DrawSolutionCell(QPoint cell) {
-    board::PaintFace(*controls_.Pic2, cell.x(), cell.y(), board::EmptyFace);
-    board::DrawDigit(*controls_.Pic2, cell.x(), cell.y(), model_.SolutionGrid()(cell.x(), cell.y()),
-                     board::GivenDigit);
+Surface& Board::SolutionBoard() {
+    if (!solutionDrawn_ && model_.GameActive()) {
+        const Grid& solution = model_.SolutionGrid();
+        for (int r = 1; r <= 9; ++r) {
+            for (int c = 1; c <= 9; ++c) {
+                const QColor& face = model_.IsGiven({c, r}) ? board::GivenFace : board::EmptyFace;
+                board::PaintFace(*controls_.Pic2, c, r, face);
+                board::DrawDigit(*controls_.Pic2, c, r, solution(c, r), board::GivenDigit);
+            }
+        }
+    }
+    solutionDrawn_ = true;
+    return *controls_.Pic2;
 }
 
 void Board::ShowHint() {

@@ -35,8 +35,11 @@ class Board {
     // and makes the board ready for play.
     void DrawPuzzle();
     void ResetNumberButtons();
-    // Draws a cell of the solution anew on the solution board; only open cells change.
-    void DrawSolutionCell(QPoint cell);
+    // The solution board, drawn for the game on the board: it stays hidden until the player asks
+    // for it, so it is drawn then, and not while a new game is laid out.
+    Surface& SolutionBoard();
+    // A cell of the solution holds another digit.
+    void SolutionChanged() { solutionDrawn_ = false; }
     // Blinks the solution's digit in the first empty cell, three times.
     void ShowHint();
     void ShowInfo(const QString& text);
@@ -44,4 +47,5 @@ class Board {
   private:
     GameModel& model_;
     const BoardControls& controls_;
+    bool solutionDrawn_ = true;
 };

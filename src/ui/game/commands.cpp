@@ -95,6 +95,9 @@ void Main::Knoptext_Click(int index) {
 
 void Main::ToggleSolution() {
     const bool showSolution = picView_->isVisible();
+    if (showSolution) {
+        board_.SolutionBoard();
+    }
     picView_->setVisible(!showSolution);
     pic2View_->setVisible(showSolution);
     img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen(PictureRatio())

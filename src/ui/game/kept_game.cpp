@@ -17,6 +17,7 @@ void Main::TakeUpKeptGame() {
     if (const std::optional<QByteArray> text = files_.Read(keptGame_->Path())) {
         if (const std::optional<GameRecord> record = ReadSavedGame(*text)) {
             model_.TakeUp(*record, Stopwatch::Clock::now());
+            keptTicks_ = model_.ClockTicks();
             label2_->setText(ClockText(std::max(model_.ClockTicks(), 0LL)));
             stopWatch_.start();
         } else {
@@ -50,6 +51,9 @@ void Main::KeepGame() {
 }
 
 void Main::KeepGameNow() {
-    KeepGame();
+    // A game kept as it stands, its clock included, is not written again.
+    if (keepTimer_.isActive() || model_.ClockTicks() != keptTicks_) {
+        KeepGame();
+    }
     keptGame_->Flush();
 }

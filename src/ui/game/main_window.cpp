@@ -2,6 +2,7 @@
 
 #include "platform/background_writer.h"
 #include "platform/controls.h"
+#include "platform/first_paint.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/preferences.h"
@@ -83,7 +84,6 @@ Main::~Main() {
 
 void Main::Form_Load() {
     setWindowTitle(QStringLiteral(" Sudoku"));
-    setWindowIcon(Plaatjes::ProgramIcon());
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("Client"));
     SizeWindowTwips(client_, 9060, 6495, true);
@@ -96,6 +96,8 @@ void Main::Form_Load() {
 
     QWidget* frame1 = c["Frame1"];
     picView_ = new SurfaceView(pic_, frame1);
+    // The program's icon is drawn with text, whose fonts the window's first look does not need.
+    AfterFirstPaint(picView_, [this] { setWindowIcon(Plaatjes::ProgramIcon()); });
     picView_->setObjectName(QStringLiteral("Pic"));
     PlaceTwips(picView_, PicLeft, PicTop, board::BoardTwips, board::BoardTwips);
     pic2View_ = new SurfaceView(pic2_, frame1);
@@ -107,9 +109,6 @@ void Main::Form_Load() {
     pauseCover_ = new ClickLabel(frame1);
     pauseCover_->setObjectName(QStringLiteral("PauzeScherm"));
     pauseCover_->setAlignment(Qt::AlignCenter);
-    pauseCover_->setText(
-        QStringLiteral("<p style=\"font-size: 20pt\"><b>Pauze</b></p>"
-                       "<p>Klik hier of druk op P om verder te spelen.</p>"));
     SetControlColour(pauseCover_, QPalette::Window, Qt::white);
     pauseCover_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PlaceTwips(pauseCover_, 150, 270, 4920, 4920);

@@ -43,7 +43,7 @@ class Main : public QMainWindow {
     UserFiles& Files() { return files_; }
     Board& GameBoard() { return board_; }
     Surface& PicSurface() { return pic_; }
-    Surface& Pic2Surface() { return pic2_; }
+    Surface& Pic2Surface() { return board_.SolutionBoard(); }
     // Command i (1..5) of the command column; command 4 is "Oplossing".
     ClickLabel* Knoptext(int i) { return knoptext_[i]; }
 
@@ -123,6 +123,8 @@ class Main : public QMainWindow {
     void ShowShownCorrectCount();
     void ShowNumberButtons();
     void ShowCommands();
+    // The solution board, when the player has it in view, follows the game on the board.
+    void ShowSolutionIfShown();
     void ShowPause();
     // The repeated numbers and the cells of the chosen number, over the board on the screen.
     void PaintOverBoard(QPainter& painter, const QImage& picture);

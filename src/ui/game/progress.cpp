@@ -42,6 +42,7 @@ void Main::ConnectModel() {
         ShowCursor(model_.Cursor());
         ShowLevel();
         picView_->update();
+        ShowSolutionIfShown();
     });
     connect(&model_, &GameModel::originChanged, this, [this] {
         label5_->setText(QStringLiteral("%1 / %2").arg(model_.GridNumber()).arg(model_.Symmetry()));
@@ -49,8 +50,10 @@ void Main::ConnectModel() {
     connect(&model_, &GameModel::cellChanged, this, &Main::ShowCell);
     // A move on the board is the player's answer to the advice.
     connect(&model_, &GameModel::cellChanged, this, &Main::ForgetAdvice);
-    connect(&model_, &GameModel::solutionChanged, this,
-            [this](QPoint cell) { board_.DrawSolutionCell(cell); });
+    connect(&model_, &GameModel::solutionChanged, this, [this] {
+        board_.SolutionChanged();
+        ShowSolutionIfShown();
+    });
     connect(&model_, &GameModel::cursorMoved, this, &Main::ShowCursor);
     // The sound comes before the count, and the count before the completion.
     connect(&model_, &GameModel::moveJudged, this,
@@ -111,7 +114,20 @@ void Main::ShowCommands() {
     pauze_->setChecked(model_.Paused());
 }
 
+void Main::ShowSolutionIfShown() {
+    if (pic2View_->isVisible()) {
+        board_.SolutionBoard();
+        pic2View_->update();
+    }
+}
+
 void Main::ShowPause() {
+    // Written when first shown: its large letters cost the window's first look a font.
+    if (model_.Paused() && pauseCover_->text().isEmpty()) {
+        pauseCover_->setText(
+            QStringLiteral("<p style=\"font-size: 20pt\"><b>Pauze</b></p>"
+                           "<p>Klik hier of druk op P om verder te spelen.</p>"));
+    }
     pauseCover_->setVisible(model_.Paused());
     pauseCover_->raise();
 }

@@ -167,12 +167,12 @@ class TestBoardInput : public QObject {
         game.LayOut(pattern, n, 1);
         game.Settings().CheckMoves = true;
         const Grid solution = game.Model().SolutionGrid();
-        const QImage& pic2 = game.main->Pic2Surface().Image();
         WhenModal([](QWidget* modal) { AnswerInput(modal, QStringLiteral("Anders")); });
         // Each hidden cell gets the digit of its neighbour in the rectangle's row.
         const int a = solution(rect->c1, rect->r1);
         const int b = solution(rect->c2, rect->r1);
-        const QImage bOnPic2 = pic2.copy(FacePixels(rect->c1, rect->r2));
+        const QImage bOnPic2 =
+            game.main->Pic2Surface().Image().copy(FacePixels(rect->c1, rect->r2));
         Choose(*game.main, b);
         ClickCell(*game.main, rect->c1, rect->r1);
         ClickCell(*game.main, rect->c2, rect->r2);
@@ -192,7 +192,7 @@ class TestBoardInput : public QObject {
         QCOMPARE(LabelText(*game.main, "Label4"),
                  QStringLiteral("81 getallen goed geplaatst zijn."));
         QVERIFY(game.Model().SolutionGrid() == game.Model().BoardGrid());
-        QCOMPARE(pic2.copy(FacePixels(rect->c1, rect->r1)), bOnPic2);
+        QCOMPARE(game.main->Pic2Surface().Image().copy(FacePixels(rect->c1, rect->r1)), bOnPic2);
     }
 
     void hitSquaresLieFifteenTwipsRightAndBelow() {

@@ -315,6 +315,10 @@ class TestCommands : public QObject {
         QTest::mouseClick(text, Qt::LeftButton);
         QVERIFY(!pic->isVisible() && pic2->isVisible());
         QCOMPARE(lock->pixmap().cacheKey(), Plaatjes::SlotOpen().cacheKey());
+        // A new game laid out in view of the solution shows its own.
+        const QImage shown = pic2->grab().toImage();
+        game.LayOut({"000000111"});
+        QVERIFY(pic2->grab().toImage() != shown);
         QTest::mouseClick(text, Qt::LeftButton);
         QVERIFY(pic->isVisible() && !pic2->isVisible());
         QCOMPARE(lock->pixmap().cacheKey(), Plaatjes::SlotClose().cacheKey());
