@@ -129,8 +129,14 @@ void Drawing::Paint(QPainter& painter, const QRectF& target) const {
 }
 
 Surface::Surface(int widthTwips, int heightTwips, QColor background)
-    : drawing_(QSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)), background),
-      image_(drawing_.Render(1)) {}
+    : drawing_(QSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)), background) {}
+
+const QImage& Surface::Image() const {
+    if (image_.isNull()) {
+        image_ = drawing_.Render(1);
+    }
+    return image_;
+}
 
 QRect Surface::PixelBox(QPointF corner1, QPointF corner2) const {
     const QPoint a = TwipsToPixels(corner1);
@@ -140,13 +146,14 @@ QRect Surface::PixelBox(QPointF corner1, QPointF corner2) const {
 }
 
 void Surface::Add(Drawing::Operation operation, const QRect& changed) {
-    Drawing::Render(image_, operation);
-    if (!screen_.isNull()) {
-        Drawing::Render(screen_, operation);
+    for (QImage* picture : {&image_, &screen_}) {
+        if (!picture->isNull()) {
+            Drawing::Render(*picture, operation);
+        }
     }
     drawing_.Add(std::move(operation));
     if (changed_) {
-        changed_(changed.intersected(image_.rect()));
+        changed_(changed.intersected(QRect(QPoint(0, 0), drawing_.size_)));
     }
 }
 
@@ -182,7 +189,9 @@ void Surface::Text(QPointF at, const QString& text, QColor colour, const QFont& 
     QFont plain = font;
     plain.setStyleStrategy(QFont::NoAntialias);
     const QPoint topLeft = TwipsToPixels(at);
-    const QFontMetrics metrics(plain, &image_);
+    // Measured as on any picture: at the default resolution of an image.
+    static const QImage measure(1, 1, QImage::Format_RGB32);
+    const QFontMetrics metrics(plain, &measure);
     const QPoint baseline = topLeft + QPoint(0, metrics.ascent());
     const QRect cell(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
     // The letters' ink, with a pixel to spare for a device that shapes them a little differently.
@@ -209,17 +218,17 @@ QColor Surface::Pixel(QPointF at) const {
 }
 
 QRect Surface::DeviceBox(QPointF corner1, QPointF corner2) const {
-    return DevicePixels(PixelBox(corner1, corner2), ScreenImage().devicePixelRatio());
+    return DevicePixels(PixelBox(corner1, corner2), ScreenRatio());
 }
 
 void Surface::SetScreenRatio(double ratio) {
-    if (ratio != ScreenImage().devicePixelRatio()) {
+    if (ratio != ScreenRatio()) {
         screen_ = ratio == 1 ? QImage() : drawing_.Render(ratio);
     }
 }
 
 FileResult Surface::Save(const QString& path, const char* format, int quality) const {
-    return WriteImageFile(path, image_, format, quality);
+    return WriteImageFile(path, Image(), format, quality);
 }
 
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {

@@ -74,9 +74,9 @@ class Surface {
     QColor Pixel(QPointF at) const;
 
     // The picture at one device pixel to the pixel, as the picture files hold it.
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const;
     // The picture as the screen shows it: an image with the screen's device pixel ratio.
-    const QImage& ScreenImage() const { return screen_.isNull() ? image_ : screen_; }
+    const QImage& ScreenImage() const { return screen_.isNull() ? Image() : screen_; }
     // Draws the screen's picture anew for a screen of another device pixel ratio; the view does
     // this before it paints.
     void SetScreenRatio(double ratio);
@@ -94,8 +94,12 @@ class Surface {
     QRect PixelBox(QPointF corner1, QPointF corner2) const;
     void Add(Drawing::Operation operation, const QRect& changed);
 
+    double ScreenRatio() const { return screen_.isNull() ? 1 : screen_.devicePixelRatio(); }
+
     Drawing drawing_;
-    QImage image_;
+    // Made from the drawing when first asked for, and drawn on from then on: a picture that is
+    // never shown or saved costs no pixels.
+    mutable QImage image_;
     QImage screen_;  // null while the screen has one device pixel to the pixel
     std::function<void(const QRect&)> changed_;
 };
