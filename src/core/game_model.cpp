@@ -93,7 +93,7 @@ void GameModel::TakeUp(const GameRecord& record, Stopwatch::Clock::time_point no
     done_ = record.done;
     SetShownCorrectCount(record.shownCorrect);
     SelectNumber(record.selected);
-    MoveCursor(record.cursor);
+    PutCursor(record.cursor);
     stopwatch_.StartFrom(now, record.clockTicks);
     clockRunning_ = true;
     if (record.paused) {
@@ -153,6 +153,14 @@ void GameModel::SelectNumber(int digit) {
 }
 
 void GameModel::MoveCursor(QPoint cell) {
+    // The mouse reports every pixel it crosses, and an arrow key at the edge goes nowhere: only a
+    // move to another cell moves the cursor.
+    if (cell != cursor_) {
+        PutCursor(cell);
+    }
+}
+
+void GameModel::PutCursor(QPoint cell) {
     cursor_ = cell;
     emit cursorMoved(cell);
 }
@@ -282,7 +290,7 @@ void GameModel::Undo() {
         Show(edit->cell, edit->before);
     }
     SetShownCorrectCount(move.shownBefore);
-    MoveCursor(move.edits.front().cell);
+    PutCursor(move.edits.front().cell);
     emit historyChanged();
 }
 
@@ -295,7 +303,7 @@ void GameModel::Redo() {
         Show(edit.cell, edit.after);
     }
     SetShownCorrectCount(move.shownAfter);
-    MoveCursor(move.edits.front().cell);
+    PutCursor(move.edits.front().cell);
     emit historyChanged();
 }
 

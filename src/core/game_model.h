@@ -186,6 +186,9 @@ class GameModel : public QObject {
     void PlaceNumber(QPoint cell, int digit, Rgb ink);
     void Do(Move move);
     void Show(QPoint cell, const CellContent& content);
+    // Puts the cursor on a cell and says so, also when it stood there: a move taken back or
+    // taken up shows where it happened.
+    void PutCursor(QPoint cell);
     void SetShownCorrectCount(std::optional<int> count);
     void SetPaused(bool paused, Stopwatch::Clock::time_point now);
     // Lets the stopwatch run or stand as the pause and the hold say.
