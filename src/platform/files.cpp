@@ -179,7 +179,7 @@ QString DataFolderFailure() {
     return FolderFailure();
 }
 
-FileContent ReadFile(const QString& path, qint64 limit) {
+FileContent ReadFile(const QString& path) {
     // The type is looked at before the file is opened, so that nothing is opened that could keep
     // the program waiting or that acts on being opened.
     const QFileInfo info(path);
@@ -189,8 +189,8 @@ FileContent ReadFile(const QString& path, qint64 limit) {
     if (!info.isFile()) {
         return {ReadStatus::NotAFile, {}, info.isDir() ? FailureText(EISDIR) : NotAFileText};
     }
-    if (info.size() > limit) {
-        return {ReadStatus::TooLarge, {}, TooLargeText(limit)};
+    if (info.size() > MaxFileSize) {
+        return {ReadStatus::TooLarge, {}, TooLargeText(MaxFileSize)};
     }
     // Another may have taken the file's place meanwhile: it is opened without waiting, and what
     // was opened is looked at again.
@@ -209,22 +209,20 @@ FileContent ReadFile(const QString& path, qint64 limit) {
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
         return {ReadStatus::NotAFile, {}, NotAFileText};
     }
-    QByteArray bytes = file.read(limit + 1);
+    // As much as the file held when looked at, and a byte more: only a file that grows meanwhile
+    // is read on, up to the limit, so that its size is still checked.
+    const qint64 held = std::min<qint64>(status.st_size, MaxFileSize);
+    QByteArray bytes = file.read(held + 1);
+    if (bytes.size() > held) {
+        bytes += file.read(MaxFileSize + 1 - bytes.size());
+    }
     if (file.error() != QFileDevice::NoError) {
         return {ReadStatus::Unreadable, {}, file.errorString()};
     }
-    if (bytes.size() > limit) {
-        return {ReadStatus::TooLarge, {}, TooLargeText(limit)};
+    if (bytes.size() > MaxFileSize) {
+        return {ReadStatus::TooLarge, {}, TooLargeText(MaxFileSize)};
     }
     return {ReadStatus::Read, bytes, {}};
-}
-
-std::optional<QByteArray> ReadFileBytes(const QString& path, qint64 limit) {
-    FileContent content = ReadFile(path, limit);
-    if (content.status != ReadStatus::Read) {
-        return std::nullopt;
-    }
-    return std::move(content.bytes);
 }
 
 FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
@@ -256,13 +254,6 @@ FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     }
     SyncFolder(info.absolutePath());
     return {};
-}
-
-FileResult UpdateFile(const QString& path, const QByteArray& bytes) {
-    if (ReadFileBytes(path) == bytes) {
-        return {};
-    }
-    return WriteFileAtomically(path, bytes);
 }
 
 QString FailureText(int error) {

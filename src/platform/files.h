@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // The program folder: the folder of the executable, with the help pages, the sounds and the
 // puzzles that come with the program.
 QString ProgramFolder();
@@ -58,11 +56,9 @@ struct FileContent {
     // Why the file was not read, for the user, unless it is missing.
     QString failure;
 };
-// The whole content of a plain file of at most `limit` bytes. A folder, a FIFO or a device in the
-// file's place is passed over without waiting for it, and so is a larger file.
-FileContent ReadFile(const QString& path, qint64 limit = MaxFileSize);
-// The content as ReadFile gives it, or nothing when it cannot be read.
-std::optional<QByteArray> ReadFileBytes(const QString& path, qint64 limit = MaxFileSize);
+// The whole content of a plain file of at most MaxFileSize bytes. A folder, a FIFO or a device in
+// the file's place is passed over without waiting for it, and so is a larger file.
+FileContent ReadFile(const QString& path);
 
 // Writes a file whole or not at all: the bytes go to a temporary file beside it, which then
 // replaces the old file in one step, on the disk before the answer comes. A failed or interrupted
@@ -71,8 +67,6 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, qint64 limit = MaxF
 // left alone. A folder that refuses the temporary file but lets the file itself be written gets
 // the bytes written in place, in an order that keeps the old bytes when the disk is full.
 FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
-// Writes a file as WriteFileAtomically does, unless it holds these very bytes already.
-FileResult UpdateFile(const QString& path, const QByteArray& bytes);
 // Why a write or read failed with this error number of the system, in words for the user.
 QString FailureText(int error);
 // Makes sure the folder exists.

@@ -94,10 +94,6 @@ std::optional<QByteArray> UserFiles::Read(const QString& path) {
     return std::move(file.bytes);
 }
 
-bool UserFiles::Write(const QString& path, const QByteArray& bytes) {
-    return ReadFileBytes(path) == bytes || Store(path, bytes);
-}
-
 FileContent UserFiles::Look(const QString& path) {
     FileContent file = ReadFile(path);
     if (file.status == ReadStatus::TooLarge) {

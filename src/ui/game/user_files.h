@@ -20,8 +20,8 @@ class QWidget;
 // other's changes. A file that the run did not change is not written.
 //
 // A file that cannot be written keeps its old bytes, and the user is told once, with the file's
-// name and why, until it can be written again. Read and Write do the same for any other file the
-// program keeps for the user.
+// name and why, until it can be written again. Read and Written do the same for any other file
+// the program keeps for the user.
 class UserFiles : public QObject {
     Q_OBJECT
   public:
@@ -48,10 +48,8 @@ class UserFiles : public QObject {
     // A file of the user's, when it is a plain file of a size that a real one has; a larger one is
     // passed over, and the user is told.
     std::optional<QByteArray> Read(const QString& path);
-    // Writes a file of the user's whole or not at all, unless it holds these bytes already.
-    bool Write(const QString& path, const QByteArray& bytes);
     // A file of the user's written elsewhere (by a thread of its own) was written, or failed to
-    // be, and why: told as a failure of Write is.
+    // be, and why: told as a failure of the settings or the scores is.
     void Written(const QString& path, const QString& failure);
 
   private:

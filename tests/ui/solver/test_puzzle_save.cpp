@@ -86,7 +86,7 @@ struct Tree {
     }
     ~Tree() { SetProgramFolder(QString()); }
     QString Path(const QString& below) const { return root.path() + "/a/b/program/" + below; }
-    QByteArray Read(const QString& below) const { return ReadFileBytes(Path(below)).value_or(""); }
+    QByteArray Read(const QString& below) const { return ReadFile(Path(below)).bytes; }
     // Every file and folder of the tree with its size.
     QStringList Listing() const {
         QStringList entries;
