@@ -18,7 +18,7 @@ void ReadPreferences(const QString& path, GameSettings& settings) {
     }
 }
 
-bool WritePreferences(const QString& path, const GameSettings& settings) {
+FileResult WritePreferences(const QString& path, const GameSettings& settings) {
     QSettings file(path, QSettings::IniFormat);
     const GameSettings defaults;
     for (const SettingSwitch& setting : SettingSwitches) {
@@ -29,18 +29,23 @@ bool WritePreferences(const QString& path, const GameSettings& settings) {
         }
     }
     file.sync();
-    return file.status() == QSettings::NoError;
+    switch (file.status()) {
+        case QSettings::NoError:
+            return {};
+        case QSettings::FormatError:
+            return {QStringLiteral("Het bestand is beschadigd; het wordt niet overschreven.")};
+        default:
+            return {QStringLiteral("Het bestand kon niet worden geschreven.")};
+    }
 }
 
 QByteArray ReadWindowPlace(const QString& path) {
     return QSettings(path, QSettings::IniFormat).value(WindowPlaceKey).toByteArray();
 }
 
-bool WriteWindowPlace(const QString& path, const QByteArray& place) {
+void WriteWindowPlace(const QString& path, const QByteArray& place) {
     QSettings file(path, QSettings::IniFormat);
     if (file.value(WindowPlaceKey).toByteArray() != place) {
         file.setValue(WindowPlaceKey, place);
     }
-    file.sync();
-    return file.status() == QSettings::NoError;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings.h"
+#include "platform/files.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,9 +13,10 @@ inline const QString PreferencesFileName = QStringLiteral("Voorkeuren.ini");
 // Takes over what the file holds; what it lacks keeps its value.
 void ReadPreferences(const QString& path, GameSettings& settings);
 // Writes the values that differ from what the file holds, merged with what another copy of the
-// program may have written meanwhile; false when the file could not be written.
-bool WritePreferences(const QString& path, const GameSettings& settings);
+// program may have written meanwhile, and says why when the file could not be written.
+FileResult WritePreferences(const QString& path, const GameSettings& settings);
 
 // The game window's size, place and state, as the window saves them; empty when none is kept.
+// A place that cannot be kept costs only the place: the window opens where it opens at first.
 QByteArray ReadWindowPlace(const QString& path);
-bool WriteWindowPlace(const QString& path, const QByteArray& place);
+void WriteWindowPlace(const QString& path, const QByteArray& place);

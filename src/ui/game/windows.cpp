@@ -46,7 +46,8 @@ void Main::ToolsGonfig_Click() {
     auto* config = new Config(settings_, knoptext_[4], this);
     connect(config, &Config::SettingsChanged, &files_, &UserFiles::SettingsChanged);
     connect(config, &Config::SettingsChanged, this, [this] {
-        WritePreferences(DataPath(PreferencesFileName), settings_);
+        const QString path = DataPath(PreferencesFileName);
+        files_.Written(path, WritePreferences(path, settings_).failure);
         picView_->update();  // the marks over the board follow their switches
     });
     Run(config);
