@@ -25,21 +25,13 @@ void Board::DrawGrid() {
     board::DrawGrid(*controls_.Pic2);
 }
 
-void Board::ClearBoard() {
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            board::PaintFace(*controls_.Pic, c, r, board::EmptyFace);
-        }
-    }
-    solutionDrawn_ = false;
-}
-
 void Board::DrawPuzzle() {
     const Grid& board = model_.BoardGrid();
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            if (model_.IsGiven({c, r})) {
-                board::PaintFace(*controls_.Pic, c, r, board::GivenFace);
+            const bool given = model_.IsGiven({c, r});
+            board::PaintFace(*controls_.Pic, c, r, given ? board::GivenFace : board::EmptyFace);
+            if (given) {
                 board::DrawDigit(*controls_.Pic, c, r, board(c, r), board::GivenDigit);
             }
         }
@@ -47,15 +39,9 @@ void Board::DrawPuzzle() {
     solutionDrawn_ = false;
     // The counter always tells the truth, also when the layout has no given at all.
     controls_.Label3->setText(FilledText(model_.FilledCount()));
-    ResetNumberButtons();
     controls_.Shape1->setVisible(true);
     ShowInfo(QStringLiteral(
         "Linkermuisknop is getal plaatsen, rechtermuisknop is getal weer verwijderen."));
-}
-
-void Board::ResetNumberButtons() {
-    // The number buttons follow the number the game holds.
-    model_.SelectNumber(0);
 }
 
 Surface& Board::SolutionBoard() {

@@ -29,12 +29,9 @@ class Board {
 
     // The empty grid on both boards.
     void DrawGrid();
-    // Every face white on both boards.
-    void ClearBoard();
-    // Shows the givens of the game just laid out, draws the whole solution on the solution board
+    // Shows the game just laid out, its givens on faces of their own and every other face empty,
     // and makes the board ready for play.
     void DrawPuzzle();
-    void ResetNumberButtons();
     // The solution board, drawn for the game on the board: it stays hidden until the player asks
     // for it, so it is drawn then, and not while a new game is laid out.
     Surface& SolutionBoard();

@@ -22,7 +22,7 @@ Rgb MarkInk(const Rgb& digits) {
 }  // namespace
 
 void Main::GetalKnop_Click(int index) {
-    board_.ResetNumberButtons();
+    model_.SelectNumber(0);
     PictureButton* button = getalKnop_[index];
     PlaceTwips(button, GetalKnopLeft + 15, GetalKnopTop(index) + 15, 480, 480);
     if (!Pause(0.2, button)) {

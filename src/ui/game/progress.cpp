@@ -37,8 +37,8 @@ void ShowOverFace(QPainter& painter, const QImage& picture, const QRect& face, b
 void Main::ConnectModel() {
     connect(&model_, &GameModel::laidOut, this, [this] {
         ForgetAdvice();
-        board_.ClearBoard();
         board_.DrawPuzzle();
+        ShowNumberButtons();
         ShowCursor(model_.Cursor());
         ShowLevel();
         picView_->update();
