@@ -1,6 +1,7 @@
 #include "core/game_model.h"
 
 #include "core/base_grids.h"
+#include "solver/logic_grid.h"
 
 #include <algorithm>
 
@@ -15,17 +16,12 @@ void ForEachCell(Visit visit) {
     }
 }
 
-// The other cells of a cell's row, column and block.
+// The other cells of a cell's row, column and block, row by row from the top left.
 template <class Visit>
 void ForEachPeer(QPoint cell, Visit visit) {
-    const auto block = [](int k) { return (k - 1) / 3; };
-    ForEachCell([&](QPoint other) {
-        const bool sameBlock =
-            block(other.x()) == block(cell.x()) && block(other.y()) == block(cell.y());
-        if (other != cell && (other.x() == cell.x() || other.y() == cell.y() || sameBlock)) {
-            visit(other);
-        }
-    });
+    for (const int peer : logic::PeersOf(static_cast<int>(CellBit(cell.x(), cell.y())))) {
+        visit(QPoint(logic::ColumnOf(peer) + 1, logic::RowOf(peer) + 1));
+    }
 }
 
 }  // namespace
