@@ -7,8 +7,6 @@
 
 #include <QLatin1String>
 
-namespace {
-
 logic::Digits DigitsOf(const Grid& grid) {
     logic::Digits digits{};
     for (int r = 1; r <= 9; ++r) {
@@ -18,6 +16,8 @@ logic::Digits DigitsOf(const Grid& grid) {
     }
     return digits;
 }
+
+namespace {
 
 CellSet PatternCells(const GameSettings& settings) {
     CellSet cells;

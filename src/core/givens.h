@@ -25,6 +25,9 @@ struct PuzzleGivens {
     std::optional<logic::Technique> hardest;
 };
 
+// The grid as the logic reads it, cell by cell from the top left, 0 for an empty cell.
+logic::Digits DigitsOf(const Grid& grid);
+
 // The cells a new puzzle of this solution gives away: the player's pattern as it stands; or, by
 // chance, with the one-solution switch on, as few as the difficulty asks while reasoning alone
 // still finds the one solution; or else each cell with probability 1/difficulty, drawn row by

@@ -1,6 +1,7 @@
 #include "core/step_advice.h"
 
 #include "core/game_model.h"
+#include "core/givens.h"
 #include "solver/next_step.h"
 
 #include <QStringList>
@@ -187,13 +188,7 @@ StepAdvice AdviseNextStep(const GameModel& model) {
         advice.parts.push_back(part);
         return advice;
     }
-    logic::Digits board{};
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            board[CellBit(c, r)] = model.BoardGrid()(c, r);
-        }
-    }
-    const logic::NextStep step = logic::FindNextStep(board);
+    const logic::NextStep step = logic::FindNextStep(DigitsOf(model.BoardGrid()));
     switch (step.outcome) {
         case logic::StepOutcome::Placement:
             advice.kind = StepAdvice::Kind::Placement;
