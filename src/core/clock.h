@@ -28,7 +28,6 @@ class Stopwatch {
     // lets it run on from there.
     void Stop(Clock::time_point now);
     void Go(Clock::time_point now);
-    bool Stopped() const { return stoppedAt_.has_value(); }
 
     // The tick count a tick at `now` would give, without taking the tick.
     long long TicksAt(Clock::time_point now) const;

@@ -96,13 +96,6 @@ void ScoreList::Insert(const QString& entry) {
     Changing(true, entry);
 }
 
-void ScoreList::RemoveAt(int index) {
-    if (index >= 0 && index < Count()) {
-        const QString entry = entries_.takeAt(index);
-        Changing(false, entry);
-    }
-}
-
 bool ScoreList::RemoveFirst(const QString& entry) {
     const qsizetype at = entries_.indexOf(entry);
     if (at < 0) {

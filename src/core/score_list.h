@@ -24,7 +24,6 @@ QString ScoreName(const QString& entry);
 class ScoreList {
   public:
     void Insert(const QString& entry);
-    void RemoveAt(int index);
     // Removes the first entry equal to `entry`; false when there is none.
     bool RemoveFirst(const QString& entry);
     // Removes every entry.

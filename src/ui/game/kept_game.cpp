@@ -41,9 +41,9 @@ void Main::TakeUpKeptGame() {
 
 void Main::KeepGame() {
     keepTimer_.stop();
-    if (const std::optional<GameRecord> record = model_.Record(Stopwatch::Clock::now())) {
+    if (std::optional<GameRecord> record = model_.Record(Stopwatch::Clock::now())) {
         keptTicks_ = record->clockTicks;
-        keptGame_->Write([record = *record] { return SavedGameText(record); });
+        keptGame_->Write([record = std::move(*record)] { return SavedGameText(record); });
     } else if (model_.Completed()) {
         // A completed game is not taken up again.
         keptGame_->Remove();
