@@ -162,9 +162,8 @@ QString ChooseDataFolder(bool portable, const QStringList& names) {
     const QString folder =
         QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     UserFolderChoice() = folder;
-    errno = 0;
-    if (!EnsureFolder(folder)) {
-        FolderFailure() = FailureText(errno);
+    if (const FileResult made = EnsureFolder(folder); !made) {
+        FolderFailure() = made.failure;
     } else if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK,
                            AT_EACCESS) != 0) {
         const int error = errno;
@@ -285,8 +284,12 @@ QString FailureText(int error) {
     }
 }
 
-bool EnsureFolder(const QString& folder) {
-    return QDir().mkpath(folder);
+FileResult EnsureFolder(const QString& folder) {
+    errno = 0;
+    if (!QDir().mkpath(folder)) {
+        return {FailureText(errno)};
+    }
+    return {};
 }
 
 bool FileExists(const QString& path) {

@@ -69,6 +69,6 @@ FileContent ReadFile(const QString& path);
 FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
 // Why a write or read failed with this error number of the system, in words for the user.
 QString FailureText(int error);
-// Makes sure the folder exists.
-bool EnsureFolder(const QString& folder);
+// Makes sure the folder exists, and says why when it cannot be made.
+FileResult EnsureFolder(const QString& folder);
 bool FileExists(const QString& path);

@@ -22,9 +22,10 @@ void Main::ExportWebPage() {
     const QString folder = DataPath(QStringLiteral("website"));
     const QString path = folder + QStringLiteral("/sudoku.htm");
     // The page replaces the old one whole, so the browser never sees half a page or an old one.
-    const FileResult written = EnsureFolder(folder)
-                                   ? WriteFileAtomically(path, WebPage(model_.BoardGrid()))
-                                   : FileResult{FailureText(errno)};
+    FileResult written = EnsureFolder(folder);
+    if (written) {
+        written = WriteFileAtomically(path, WebPage(model_.BoardGrid()));
+    }
     if (!written) {
         FileFailureBox(this, WebPageFailureText, path, written.failure, QStringLiteral(" Error"));
         return;

@@ -42,9 +42,10 @@ void SavePuzzle(QWidget* owner, const CellTexts& cellTexts) {
         return;
     }
     // Written whole or not at all; an old file of that name is replaced completely.
-    const FileResult written = EnsureFolder(folder)
-                                   ? WriteFileAtomically(path, PuzzleFileBytes(*grid))
-                                   : FileResult{FailureText(errno)};
+    FileResult written = EnsureFolder(folder);
+    if (written) {
+        written = WriteFileAtomically(path, PuzzleFileBytes(*grid));
+    }
     if (!written) {
         FileFailureBox(owner, QStringLiteral("De puzzel kon niet worden opgeslagen."), path,
                        written.failure, ErrorTitle);
