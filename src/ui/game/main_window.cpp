@@ -189,7 +189,7 @@ void Main::Form_Load() {
     ReadPreferences(DataPath(PreferencesFileName), settings_);
     shape1->SetColour(QColor(settings_.HighlightColour.red, settings_.HighlightColour.green,
                              settings_.HighlightColour.blue));
-    files_.LoadScores();
+    files_.SyncScores();
     TakeUpKeptGame();
     // Leaving the desktop session ends the program the way closing the window does, without
     // questions that nobody would answer.

@@ -54,14 +54,6 @@ void UserFiles::LoadSettings() {
     }
 }
 
-void UserFiles::LoadScores() {
-    ScoreList file;
-    if (const std::optional<QByteArray> bytes = Read(DataPath(ScoreFileName))) {
-        ReadScoreFile(*bytes, file);
-    }
-    scores_.Saved(file);
-}
-
 void UserFiles::SettingsChanged() {
     settingsTimer_.start();
 }

@@ -32,7 +32,6 @@ class UserFiles : public QObject {
     // Reads the settings into the state. Where there is no file at all, one is made from the state;
     // a file that is there is left as it is until a setting changes.
     void LoadSettings();
-    void LoadScores();
     // A setting was changed: it is written a moment later, together with whatever a scroll bar
     // that is being dragged changes meanwhile.
     void SettingsChanged();
@@ -40,7 +39,7 @@ class UserFiles : public QObject {
     // user, who may not be there to answer (the desktop session is ending).
     void SaveAll(bool tell = true);
     // Brings the score list in step with its file: this run's changes are written, and what
-    // another copy of the game wrote meanwhile is taken over.
+    // another copy of the game wrote meanwhile is taken over. At start-up, reads the list.
     void SyncScores();
     // No more message boxes: the program is ending without the user to answer them (a signal).
     void Quiet() { quiet_ = true; }
