@@ -124,7 +124,8 @@ void Main::Form_Load() {
     getalLabel_->setObjectName(QStringLiteral("GetalLabel"));
     getalLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
     getalLabel_->setFont(PointFont(QStringLiteral("Arial"), 15.75, true));
-    getalLabel_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); background: transparent;"));
+    getalLabel_->setStyleSheet(
+        QStringLiteral("color: %1; background: transparent;").arg(board::HintDigit.name()));
     getalLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     PlaceTwips(getalLabel_, 0, 0, board::HighlightSize, board::HighlightSize);
     getalLabel_->hide();
