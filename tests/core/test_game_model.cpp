@@ -53,7 +53,7 @@ struct Listener {
 
 // Plays moves written as "P c r +" (the solution's digit), "P c r -" (a wrong one), "X c r +"
 // and "X c r -" (the same, replacing), "E c r", "M c r d", "F" (fill the candidates), "U", "R",
-// "S" (pause) and "G" (go on).
+// "S" (pause), "G" (go on) and "C c r" (the cursor).
 void Play(GameModel& model, const QStringList& moves) {
     for (const QString& move : moves) {
         const QStringList word = move.split(u' ');
@@ -74,6 +74,8 @@ void Play(GameModel& model, const QStringList& moves) {
             model.Empty(cell);
         } else if (word[0] == u"M") {
             model.ToggleMark(cell, word[3].toInt(), {30, 80, 200});
+        } else if (word[0] == u"C") {
+            model.MoveCursor(cell);
         } else if (word[0] == u"U") {
             model.Undo();
         } else if (word[0] == u"R") {
@@ -121,6 +123,9 @@ class TestGameModel : public QObject {
             << QStringList{"cell 4,5 marks 3", "cell 4,6", "right",
                            "count 28",         "cell 4,5", "count 28"}
             << 28;
+        QTest::newRow("the cursor moves only to another cell")
+            << QStringList{"C 4 5", "C 4 5", "C 5 5"} << QStringList{"cursor 4,5", "cursor 5,5"}
+            << 27;
         QTest::newRow("undo gives back the cell, the count line and the cursor")
             << QStringList{"P 4 5 +", "U"}
             << QStringList{"cell 4,5", "right", "count 28", "cell 4,5", "count 27", "cursor 4,5"}
