@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <cmath>
+
 namespace {
 
 // The borders of a window and the height of its caption and menu bars, in pixels, as the outer
@@ -85,14 +87,41 @@ void SetControlColour(QWidget* control, QPalette::ColorRole role, const QColor& 
     }
 }
 
+double ZoomOf(const QWidget* control) {
+    for (; control; control = control->parentWidget()) {
+        const QVariant zoom = control->property(ZoomProperty);
+        if (zoom.isValid()) {
+            return zoom.toDouble();
+        }
+    }
+    return 1;
+}
+
 void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
+    control->setProperty(TwipsProperty, QRect(left, top, width, height));
     if (width == NaturalSize || height == NaturalSize) {
         control->adjustSize();
     }
     const QSize natural = control->size();
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top),
-                         width == NaturalSize ? natural.width() : TwipsToPixels(width),
-                         height == NaturalSize ? natural.height() : TwipsToPixels(height));
+    const double zoom = ZoomOf(control->parentWidget());
+    // Larger, a control takes every pixel that it covers in part, so that what is drawn to its
+    // size is never cut, and controls that touch at the original size touch at any other.
+    const auto start = [zoom](int twips) {
+        return zoom == 1 ? TwipsToPixels(twips)
+                         : static_cast<int>(std::floor(zoom * twips / TwipsPerPixel + 1e-6));
+    };
+    const auto end = [zoom](int twips) {
+        return zoom == 1 ? TwipsToPixels(twips)
+                         : static_cast<int>(std::ceil(zoom * twips / TwipsPerPixel - 1e-6));
+    };
+    control->setGeometry(start(left), start(top),
+                         width == NaturalSize ? natural.width() : end(left + width) - start(left),
+                         height == NaturalSize ? natural.height() : end(top + height) - start(top));
+}
+
+void PlaceTwipsAgain(QWidget* control) {
+    const QRect twips = control->property(TwipsProperty).toRect();
+    PlaceTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 void SizeWindowTwips(QWidget* window, int outerWidth, int outerHeight, bool withMenu) {

@@ -59,8 +59,18 @@ class Controls {
 void SetControlColour(QWidget* control, QPalette::ColorRole role, const QColor& colour);
 
 // Places a control at a position in twips; a size of NaturalSize keeps the control's natural size.
+// Inside a container shown at a zoom of its original size (see ZoomOf), the place and the size
+// are that much larger. The control keeps its place in twips, to be placed again at another zoom.
 void PlaceTwips(QWidget* control, int left, int top, int width = NaturalSize,
                 int height = NaturalSize);
+// Places a control that PlaceTwips placed again where it was, at the zoom its container has now.
+void PlaceTwipsAgain(QWidget* control);
+// The zoom at which a control is shown: that of the nearest of it and its containers that has
+// one, or 1. A container's zoom is its property ZoomProperty.
+inline constexpr char ZoomProperty[] = "zoom";
+double ZoomOf(const QWidget* control);
+// The property that holds a control's place in twips (a QRect).
+inline constexpr char TwipsProperty[] = "twips";
 
 // Gives a window the inner size that belongs to an outer size in twips, which includes the
 // caption bar, the borders and, for a window with a menu bar, the menu.

@@ -100,8 +100,8 @@ void Main::ToggleSolution() {
     }
     picView_->setVisible(!showSolution);
     pic2View_->setVisible(showSolution);
-    img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen(PictureRatio())
-                                    : Plaatjes::SlotClose(PictureRatio()));
+    img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen(PictureZoom())
+                                    : Plaatjes::SlotClose(PictureZoom()));
 }
 
 void Main::ShowHelp(const QString& fragment, const QString& key) {

@@ -1,5 +1,4 @@
 // Playing from the keyboard: a cursor on the board and keys for the number buttons and the mouse.
-#include "platform/zoom_stage.h"
 #include "ui/game/board_geometry.h"
 #include "ui/game/main_window.h"
 
@@ -65,10 +64,10 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         // Keys for the other windows, for the menus and for the help page are theirs.
         auto* control = qobject_cast<QWidget*>(watched);
         const QWidget* focus = QApplication::focusWidget();
-        const bool menus = focus == menuBar() || menuBar()->isAncestorOf(focus);
-        const QWidget* target = stage_ ? stage_->KeyTarget(control) : control;
+        const bool menus = focus == menuBar() || menuBar()->isAncestorOf(focus) ||
+                           QApplication::activePopupWidget();
         const bool help =
-            webBrowser_ && (target == webBrowser_ || webBrowser_->isAncestorOf(target));
+            webBrowser_ && (control == webBrowser_ || webBrowser_->isAncestorOf(control));
         if (control && control->window() == this && !menus && !help) {
             return BoardKey(*static_cast<QKeyEvent*>(event));
         }

@@ -6,6 +6,7 @@
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/preferences.h"
+#include "platform/twips.h"
 #include "platform/zoom_stage.h"
 #include "ui/game/board_geometry.h"
 
@@ -88,7 +89,8 @@ void Main::Form_Load() {
     client_->setObjectName(QStringLiteral("Client"));
     SizeWindowTwips(client_, 9060, 6495, true);
     // The window grows and shrinks as one picture.
-    stage_ = new ZoomStage(client_, this);
+    // The board's cells stay alike at every zoom.
+    stage_ = new ZoomStage(client_, board::CellPitch / TwipsPerPixel, this);
     setCentralWidget(stage_);
     connect(stage_, &ZoomStage::zoomChanged, this, &Main::ShowPictures);
     controls_ = std::make_unique<Controls>(client_, MainLayout);
@@ -228,6 +230,8 @@ void Main::BuildMenus() {
         QAction* action = m->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcuts(keys);
+        // Shown beside the item on every desktop, also where menus hide them by default.
+        action->setShortcutVisibleInContextMenu(true);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };

@@ -141,8 +141,8 @@ class Main : public QMainWindow {
     bool BoardKey(const QKeyEvent& key);
     // The window at a scale of its original size, within the screen.
     void ZoomTo(double zoom);
-    // The device pixel ratio at which the window's pictures are drawn, for its present scale.
-    double PictureRatio() const;
+    // The zoom at which the window's pictures are drawn.
+    double PictureZoom() const;
     void ShowPictures();
     void RestoreWindowPlace();
 

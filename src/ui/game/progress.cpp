@@ -101,7 +101,7 @@ void Main::ShowCursor(QPoint cell) {
 void Main::ShowNumberButtons() {
     const int selected = model_.SelectedNumber();
     for (int n = 1; n <= 9; ++n) {
-        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, n == selected, PictureRatio()));
+        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, n == selected, PictureZoom()));
     }
     picView_->update();
 }

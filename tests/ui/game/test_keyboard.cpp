@@ -357,6 +357,24 @@ class TestKeyboard : public QObject {
             QVERIFY(help->verticalScrollBar()->value() > 0);
         }
     }
+
+    // An open menu takes the arrow keys: F10 and Right go from the first menu to the second, and
+    // the board's cursor stays where it was.
+    void anOpenMenuKeepsItsKeys() {
+        GameWindow game;
+        Main& main = *game.main;
+        game.LayOut({"100000000"});
+        const QPoint cursor = Cursor(main);
+        Key(main, Qt::Key_F10);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("File"));
+        Key(main, Qt::Key_Right);
+        QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("Edit"));
+        // Also where the desktop hands the keys to the window's control with the focus.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(Cursor(main), cursor);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
 };
 
 QTEST_MAIN(TestKeyboard)
