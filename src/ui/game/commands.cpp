@@ -4,6 +4,7 @@
 #include "core/maker.h"
 #include "platform/controls.h"
 #include "platform/files.h"
+#include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/pictures.h"
 #include "platform/shell.h"
@@ -62,6 +63,14 @@ void Main::LayOutPuzzle(const Grid& solution) {
 }
 
 void Main::FileNieuw_Click() {
+    // A stray key does not throw a game in progress away.
+    if (model_.HasMoves() &&
+        !Ask(this,
+             QStringLiteral("U bent met deze puzzel bezig. Wilt u een nieuwe puzzel beginnen? "
+                            "Wat u hebt ingevuld, gaat dan verloren."),
+             QStringLiteral("Nieuwe puzzel"), QStringLiteral("Doorspelen"))) {
+        return;
+    }
     GeneratePuzzle();
 }
 

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
 
 #include <optional>
@@ -69,6 +70,8 @@ void Main::ShowLevel() {
     const QString level = LevelText(model_.Puzzle());
     niveau_->setText(QStringLiteral(" Niveau: %1 ").arg(level));
     niveau_->setVisible(!level.isEmpty());
+    // The menu bar makes room for its corner anew only when it is given the corner again.
+    menuBar()->setCornerWidget(niveau_, Qt::TopRightCorner);
     if (model_.Puzzle().solutions > 1) {
         board_.ShowInfo(
             QStringLiteral("Deze puzzel heeft meer dan \u00e9\u00e9n oplossing: ergens "
