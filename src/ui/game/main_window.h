@@ -126,6 +126,8 @@ class Main : public QMainWindow {
     // The solution board, when the player has it in view, follows the game on the board.
     void ShowSolutionIfShown();
     void ShowPause();
+    // The pause cover's words, as large as the window is.
+    void ShowPauseText();
     // The repeated numbers and the cells of the chosen number, over the board on the screen.
     void PaintOverBoard(QPainter& painter, const QImage& picture);
     void JudgeAloud(bool right);

@@ -127,12 +127,16 @@ void Main::ShowSolutionIfShown() {
 void Main::ShowPause() {
     // Written when first shown: its large letters cost the window's first look a font.
     if (model_.Paused() && pauseCover_->text().isEmpty()) {
-        pauseCover_->setText(
-            QStringLiteral("<p style=\"font-size: 20pt\"><b>Pauze</b></p>"
-                           "<p>Klik hier of druk op P om verder te spelen.</p>"));
+        ShowPauseText();
     }
     pauseCover_->setVisible(model_.Paused());
     pauseCover_->raise();
+}
+
+void Main::ShowPauseText() {
+    pauseCover_->setText(QStringLiteral("<p style=\"font-size: %1pt\"><b>Pauze</b></p>"
+                                        "<p>Klik hier of druk op P om verder te spelen.</p>")
+                             .arg(20 * PictureZoom()));
 }
 
 void Main::PaintOverBoard(QPainter& painter, const QImage& picture) {

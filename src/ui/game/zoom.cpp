@@ -38,6 +38,9 @@ void Main::ShowPictures() {
     if (pic2View_->isVisible()) {
         img_[4]->setPixmap(Plaatjes::SlotOpen(zoom));
     }
+    if (!pauseCover_->text().isEmpty()) {
+        ShowPauseText();
+    }
 }
 
 void Main::ZoomTo(double zoom) {
