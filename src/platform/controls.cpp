@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <cmath>
 
@@ -148,6 +150,40 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
+namespace {
+
+// The desktop's mark of the control with the focus, around it.
+void PaintFocus(QWidget* control, QPainter& painter) {
+    QStyleOptionFocusRect option;
+    option.initFrom(control);
+    control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control);
+}
+
+}  // namespace
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (isEnabled() && !event->isAutoRepeat()) {
+                emit Clicked();
+            }
+            event->accept();
+            break;
+        default:
+            QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        PaintFocus(this, painter);
+    }
+}
+
 void PictureButton::SetPicture(const QPixmap& picture) {
     picture_ = picture;
     update();
@@ -156,6 +192,9 @@ void PictureButton::SetPicture(const QPixmap& picture) {
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
+    if (hasFocus()) {
+        PaintFocus(this, painter);
+    }
 }
 
 OutlineSquare::OutlineSquare(QWidget* parent) : QWidget(parent) {

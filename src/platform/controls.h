@@ -85,7 +85,8 @@ class FrameBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A label that reports a left click, and takes none while it is disabled.
+// A label that reports a left click, and takes none while it is disabled. Given the focus, it
+// shows it and takes Space and Return as a click.
 class ClickLabel : public QLabel {
     Q_OBJECT
   public:
@@ -96,9 +97,11 @@ class ClickLabel : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
-// A button that shows nothing but its picture.
+// A button that shows nothing but its picture, and the focus when it has it.
 class PictureButton : public QAbstractButton {
   public:
     explicit PictureButton(QWidget* parent) : QAbstractButton(parent) {}

@@ -19,11 +19,13 @@ void Main::StartKlok() {
     model_.StartClock(Stopwatch::Clock::now());
     stopWatch_.start();
     label2_->setText(QStringLiteral("0:00:00:0"));
+    ShowClockAloud(0);
 }
 
 void Main::StopWatch_Timer() {
     const long long ticks = model_.Tick(Stopwatch::Clock::now());
     label2_->setText(ClockText(ticks));
+    ShowClockAloud(ticks);
     // The time played is kept every five seconds, besides with every move.
     if (ticks >= keptTicks_ + 50) {
         keepTimer_.start();
@@ -107,8 +109,13 @@ void Main::ToggleSolution() {
     if (showSolution) {
         board_.SolutionBoard();
     }
-    picView_->setVisible(!showSolution);
+    // The board in view keeps the focus that the other had.
+    const bool focused = picView_->hasFocus() || pic2View_->hasFocus();
     pic2View_->setVisible(showSolution);
+    picView_->setVisible(!showSolution);
+    if (focused) {
+        (showSolution ? pic2View_ : picView_)->setFocus();
+    }
     img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen(PictureZoom())
                                     : Plaatjes::SlotClose(PictureZoom()));
 }

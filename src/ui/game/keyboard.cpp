@@ -2,6 +2,9 @@
 #include "ui/game/board_geometry.h"
 #include "ui/game/main_window.h"
 
+#include "platform/controls.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -68,7 +71,13 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
                            QApplication::activePopupWidget();
         const bool help =
             webBrowser_ && (control == webBrowser_ || webBrowser_->isAncestorOf(control));
-        if (control && control->window() == this && !menus && !help) {
+        // A button with the focus is pressed with Space or Return.
+        const int code = static_cast<QKeyEvent*>(event)->key();
+        const bool press =
+            (qobject_cast<const QAbstractButton*>(focus) ||
+             qobject_cast<const ClickLabel*>(focus)) &&
+            (code == Qt::Key_Space || code == Qt::Key_Return || code == Qt::Key_Enter);
+        if (control && control->window() == this && !menus && !help && !press) {
             return BoardKey(*static_cast<QKeyEvent*>(event));
         }
     }

@@ -1,5 +1,6 @@
 // What the game says changed, shown: cells, counters, the judgement of a move and the completion
 // of a game.
+#include "platform/accessible.h"
 #include "platform/board_overlay.h"
 #include "platform/controls.h"
 #include "platform/files.h"
@@ -44,6 +45,8 @@ void Main::ConnectModel() {
         ShowLevel();
         picView_->update();
         ShowSolutionIfShown();
+        // The keys go to the board, and a screen reader speaks its first cell.
+        picView_->setFocus();
     });
     connect(&model_, &GameModel::originChanged, this, [this] {
         label5_->setText(QStringLiteral("%1 / %2").arg(model_.GridNumber()).arg(model_.Symmetry()));
@@ -92,6 +95,11 @@ void Main::ShowCell(QPoint cell) {
     label3_->setText(FilledText(model_.FilledCount()));
     // A number placed or taken away may begin or end repeats elsewhere.
     picView_->update();
+    GridCellChanged(picView_, cell);
+    // The player who changed the cell under the cursor hears what it holds now.
+    if (cell == model_.Cursor() && picView_->hasFocus()) {
+        Speak(CellSpoken(model_, cell));
+    }
 }
 
 void Main::ShowCursor(QPoint cell) {
@@ -99,6 +107,7 @@ void Main::ShowCursor(QPoint cell) {
                static_cast<int>(board::HitTop(cell.y())) + 15, board::HighlightSize,
                board::HighlightSize);
     picView_->update();
+    GridCursorMoved(picView_);
 }
 
 void Main::ShowNumberButtons() {

@@ -246,9 +246,10 @@ class TestCommands : public QObject {
         }
         QCOMPARE(titles, (QStringList{"File", "Edit", "Score", "Tools", "Beeld", "Help"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("File"))),
-                 (QStringList{"Nieuwe puzzel", "Pauze", "-", "Opslaan", "-", "Sluiten"}));
+                 (QStringList{"Nieuwe puzzel", "Pauze", "-", "Puzzel laden...", "Opslaan",
+                              "Afdrukken...", "-", "Sluiten"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("FileSave"))),
-                 (QStringList{"Als Jpg plaatje", "Als Bmp plaatje"}));
+                 (QStringList{"Als Jpg plaatje", "Als Bmp plaatje", "Als webpagina"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Edit"))),
                  (QStringList{"Ongedaan maken", "Opnieuw", "-", "Kandidaten invullen", "-",
                               "Puzzel ontwerpen"}));
@@ -258,9 +259,11 @@ class TestCommands : public QObject {
                  (QStringList{"Instellingen", "-", "Patroon ontwerpen"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Beeld"))),
                  (QStringList{"Groter", "Kleiner", "Ware grootte"}));
-        QCOMPARE(
-            Captions(Child<QMenu>(*game.main, QStringLiteral("Help"))),
-            (QStringList{"Inleiding", "Uitleg programma", "Volgende stap", "-", "Meer software"}));
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Help"))),
+                 (QStringList{"Inleiding", "Uitleg programma", "Volgende stap", "Hint",
+                              "Oplossing tonen", "-", "Rij voorlezen", "Kolom voorlezen",
+                              "Blok voorlezen", "Mogelijke getallen voorlezen", "Tijd voorlezen",
+                              "-", "Meer software"}));
         QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpInleiding"))->shortcut(),
                  QKeySequence(Qt::Key_F1));
         QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpUitleg"))->shortcut(),
