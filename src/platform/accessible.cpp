@@ -233,12 +233,11 @@ void Register(QWidget* control, Registered registered) {
     const QAccessible::Role role = RoleOf(registered);
     Registry().insert(control, std::move(registered));
     QObject::connect(control, &QObject::destroyed, [control] { Registry().remove(control); });
-    // An interface made for the control before it was registered goes, for ours.
-    if (QAccessible::isActive()) {
-        QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
-        if (made && made->role() != role) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-        }
+    // An interface that Qt made for the control before it was registered, as it does for a widget
+    // that is hidden, goes, for ours.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
+    if (made && made->role() != role) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
 }
 
