@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -216,4 +217,17 @@ void OutlineSquare::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour_);
     painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour_);
     painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour_);
+    // The brackets: two pixels thick, a quarter of the side long, two pixels in from the outline.
+    const int thick = std::max(2, r.width() / 16);
+    const int length = r.width() / 4;
+    const QRect inner = r.adjusted(thick + 1, thick + 1, -thick - 1, -thick - 1);
+    for (const QPoint corner :
+         {inner.topLeft(), inner.topRight(), inner.bottomLeft(), inner.bottomRight()}) {
+        const int x = corner.x() == inner.left() ? corner.x() : corner.x() - length + 1;
+        const int y = corner.y() == inner.top() ? corner.y() : corner.y() - length + 1;
+        const int hx = corner.x() == inner.left() ? corner.x() : corner.x() - thick + 1;
+        const int vy = corner.y() == inner.top() ? corner.y() : corner.y() - thick + 1;
+        painter.fillRect(QRect(x, vy, length, thick), colour_);
+        painter.fillRect(QRect(hx, y, thick, length), colour_);
+    }
 }

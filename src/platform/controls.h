@@ -118,7 +118,9 @@ class PictureButton : public QAbstractButton {
     QPixmap picture_;
 };
 
-// A square outline that lies over other controls without taking their mouse events.
+// A square outline that lies over other controls without taking their mouse events, with a
+// bracket inside each corner: where its lines fall on a frame of the same colour, its shape still
+// shows where it is.
 class OutlineSquare : public QWidget {
   public:
     explicit OutlineSquare(QWidget* parent);
