@@ -140,38 +140,48 @@ class TestGenerator : public QObject {
 
     void chanceWithOneSolution_data() {
         QTest::addColumn<int>("difficulty");
+        QTest::addColumn<bool>("symmetric");
+        QTest::addColumn<int>("puzzles");
         QTest::addColumn<double>("givens");  // on average
-        for (int difficulty = MinDifficulty; difficulty <= MaxDifficulty; ++difficulty) {
-            QTest::addRow("%d", difficulty) << difficulty
-                                            << (difficulty == 2   ? 40.0
-                                                : difficulty == 3 ? 27.0
-                                                                  : 0.0);
-        }
+        QTest::newRow("2") << 2 << false << 200 << 40.0;
+        QTest::newRow("3") << 3 << false << 200 << 27.0;
+        QTest::newRow("4") << 4 << false << 200 << 0.0;
+        QTest::newRow("5") << 5 << false << 50 << 0.0;
+        QTest::newRow("8") << 8 << false << 50 << 0.0;
+        QTest::newRow("2, symmetric") << 2 << true << 200 << 40.0;
+        QTest::newRow("6, symmetric") << 6 << true << 50 << 0.0;
+        QTest::newRow("7, symmetric") << 7 << true << 20 << 0.0;
     }
     // The game's own grids and symmetries: every puzzle has exactly one solution, the old share
-    // of givens where the difficulty keeps it, and the hardest difficulty always asks more than
-    // singles.
+    // of givens where the difficulty keeps it, the band the difficulty names, and the givens
+    // symmetric when asked.
     void chanceWithOneSolution() {
         QFETCH(int, difficulty);
+        QFETCH(bool, symmetric);
+        QFETCH(int, puzzles);
         QFETCH(double, givens);
         GameSettings settings;
         settings.Difficulty = difficulty;
+        settings.SymmetricGivens = symmetric;
         Random random(static_cast<std::uint64_t>(difficulty));
-        constexpr int Puzzles = 200;
         std::size_t given = 0;
-        for (int k = 0; k < Puzzles; ++k) {
+        for (int k = 0; k < puzzles; ++k) {
             const Grid solution =
                 TransformedGrid(random.Draw(BaseGridCount), random.Draw(TransformationCount));
             const PuzzleGivens chosen = ChooseGivens(solution, settings, random);
             QCOMPARE(logic_test::CountPlainly(Puzzle(solution, chosen.cells), 2), 1);
             QVERIFY(chosen.graded && chosen.hardest);
-            if (difficulty == MaxDifficulty) {
-                QVERIFY(*chosen.hardest > logic::Technique::HiddenSingle);
+            QCOMPARE(chosen.level, difficulty);
+            if (difficulty >= 5) {
+                QCOMPARE(logic::BandOf(*chosen.hardest), difficulty);
+            }
+            for (std::size_t i = 0; symmetric && i < chosen.cells.size(); ++i) {
+                QCOMPARE(chosen.cells[i], chosen.cells[80 - i]);
             }
             given += chosen.cells.count();
         }
         if (givens > 0) {
-            QVERIFY(std::abs(static_cast<double>(given) / Puzzles - givens) < 0.5);
+            QVERIFY(std::abs(static_cast<double>(given) / puzzles - givens) < 0.5);
         }
     }
 

@@ -137,6 +137,8 @@ class Main : public QMainWindow {
     void KeepGameNow();
     // Takes the marks of the next step away, once the player moves on.
     void ForgetAdvice();
+    // The marks of the next step over the board: cells, units, struck candidates and links.
+    void PaintStep(QPainter& painter);
     // Acts on one of the board's keys; false for any other key.
     bool BoardKey(const QKeyEvent& key);
     // The window at a scale of its original size, within the screen.
@@ -168,6 +170,8 @@ class Main : public QMainWindow {
     std::vector<OverlayMark> stepMarks_;
     StepAdvice advice_;
     std::size_t advicePart_ = 0;
+    // The candidates that the advice shown on this puzzle struck, on which the next builds.
+    logic::StruckCandidates struck_{};
     QLabel* getalLabel_ = nullptr;
     QTextBrowser* webBrowser_ = nullptr;
     QLabel* label2_ = nullptr;  // the clock
