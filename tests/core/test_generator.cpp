@@ -1,9 +1,11 @@
 #include "core/base_grids.h"
 #include "core/givens.h"
+#include "core/puzzle_maker.h"
 #include "core/random.h"
 #include "solver/logic_grader.h"
 #include "solver/logic_test_support.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -185,6 +187,36 @@ class TestGenerator : public QObject {
         }
     }
 
+    // The maker makes the puzzle asked for last on a thread of its own, and gives it when it is
+    // ready: of a grid and a symmetry drawn from the game's source, or of a solution brought in.
+    void madeOnAThreadOfItsOwn() {
+        Random random(9);
+        PuzzleMaker maker(random);
+        QSignalSpy ready(&maker, &PuzzleMaker::ready);
+        GameSettings settings;
+        settings.Difficulty = 7;
+        maker.Prepare(settings);
+        settings.Difficulty = 6;
+        maker.Prepare(settings);
+        maker.Prepare(settings);  // on its way already
+        QVERIFY(ready.wait(20000));
+        std::optional<MadePuzzle> made = maker.Take();
+        QVERIFY(made && made->origin && !maker.Take());
+        QCOMPARE(made->solution, TransformedGrid(made->origin->first, made->origin->second));
+        QCOMPARE(made->givens.level, 6);
+        QCOMPARE(logic::BandOf(*made->givens.hardest), 6);
+
+        maker.Prepare(settings, TransformedGrid(3, 2));
+        QVERIFY(ready.wait(20000));
+        made = maker.Take();
+        QVERIFY(made && !made->origin);
+        QCOMPARE(made->solution, TransformedGrid(3, 2));
+        QCOMPARE(logic_test::CountPlainly(Puzzle(made->solution, made->givens.cells), 2), 1);
+        // The puzzle given up never came.
+        QTest::qWait(50);
+        QCOMPARE(ready.count(), 2);
+    }
+
     void patternsAreGradedAsTheyStand_data() {
         QTest::addColumn<QStringList>("pattern");
         QTest::addColumn<int>("solutions");
@@ -211,5 +243,5 @@ class TestGenerator : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestGenerator)
+QTEST_GUILESS_MAIN(TestGenerator)
 #include "test_generator.moc"

@@ -1,6 +1,4 @@
 // The menus' and the command column's actions, the stopwatch and the help pages.
-#include "core/base_grids.h"
-#include "core/givens.h"
 #include "core/maker.h"
 #include "platform/controls.h"
 #include "platform/files.h"
@@ -45,24 +43,6 @@ void Main::changeEvent(QEvent* event) {
         model_.HoldClock(isMinimized(), Stopwatch::Clock::now());
     }
     QMainWindow::changeEvent(event);
-}
-
-void Main::GeneratePuzzle() {
-    ShowBusyPointer();
-    const int n = random_.Draw(BaseGridCount);
-    const int t = random_.Draw(TransformationCount);
-    model_.SetOrigin(n, t);
-    LayOutPuzzle(TransformedGrid(n, t));
-    ShowArrowPointer();
-}
-
-void Main::LayOutPuzzle(const Grid& solution) {
-    model_.LayOut(solution, ChooseGivens(solution, settings_, random_));
-    StartKlok();
-}
-
-void Main::FileNieuw_Click() {
-    GeneratePuzzle();
 }
 
 void Main::Knoptext_Click(int index) {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTextBrowser>
 
 namespace {
@@ -86,9 +87,18 @@ class TestCommands : public QObject {
         auto* info = Child<QLabel>(*game.main, QStringLiteral("InfoBalk"));
         game.Settings().OnlyUniquePuzzles = true;
         game.Settings().Difficulty = 8;
+        QSignalSpy laidOut(&game.Model(), &GameModel::laidOut);
         Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
+        // While the puzzle is searched, the window goes on and says so.
+        QVERIFY(laidOut.count() == 1 ||
+                info->text().startsWith(QStringLiteral(
+                    "Een puzzel van niveau buitengewoon moeilijk wordt gezocht... (poging ")));
+        QTRY_COMPARE_WITH_TIMEOUT(laidOut.count(), 1, 20000);
         QVERIFY(level->isVisible());
         QCOMPARE(level->text(), QStringLiteral(" Niveau: buitengewoon moeilijk "));
+        // A second one follows, made ahead or searched.
+        Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(laidOut.count(), 2, 20000);
         game.LayOut(QStringList(3, QStringLiteral("111111111")));
         game.Settings().OnlyUniquePuzzles = true;
         game.main->LayOutPuzzle(TransformedGrid(1, 1));
