@@ -1,5 +1,7 @@
 #include "solver/step_words.h"
 
+#include "solver/logic_search.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -394,6 +396,20 @@ std::string Describe(const PlacementStep& step) {
         reasons.push_back("de andere vakjes zien al een " + Number(step.digit));
     }
     return text + ": " + Listed(reasons) + ".";
+}
+
+std::string DescribeClash(const Digits& grid) {
+    for (const int unit : search::UnitOrder) {
+        DigitMask seen = 0;
+        for (const int cell : CellsOf(unit)) {
+            const int digit = grid[cell];
+            if (digit != 0 && (seen & DigitBit(digit)) != 0) {
+                return "de " + Number(digit) + " staat meer dan eens in " + UnitName(unit);
+            }
+            seen |= digit != 0 ? DigitBit(digit) : 0;
+        }
+    }
+    return {};
 }
 
 std::string Describe(StepOutcome outcome) {

@@ -19,5 +19,8 @@ std::string Describe(const EliminationStep& step);
 std::string Describe(const PlacementStep& step);
 // When there is no placement: the board is full, or reasoning stops here.
 std::string Describe(StepOutcome outcome);
+// A digit that stands twice in a row, column or block of the grid, the first in the search
+// order: "de 5 staat meer dan eens in rij 1"; empty when none does.
+std::string DescribeClash(const Digits& grid);
 
 }  // namespace logic
