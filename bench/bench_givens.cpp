@@ -21,9 +21,6 @@ namespace {
 using logic::Technique;
 using logic::TechniqueCount;
 
-const std::array<const char*, TechniqueCount> TechniqueNames{
-    "naked single", "hidden single", "box/line", "naked pair", "naked triple", "naked quad"};
-
 // Milliseconds of processor time this thread has used: on a busy machine the time the others
 // had the processor is left out.
 double ProcessorMilliseconds() {
@@ -44,7 +41,7 @@ void TimeSteps(int puzzles, const logic::DrawNumber& draw) {
     for (int i = 0; i < puzzles; ++i) {
         const logic::Digits solution = *logic::RandomSolution(logic::Digits{}, draw);
         logic::Digits board =
-            logic::PuzzleOf(solution, logic::ChooseGivens(solution, 8, draw).cells);
+            logic::PuzzleOf(solution, logic::ChooseGivens(solution, 8, true, draw)->cells);
         for (;;) {
             const double start = ProcessorMilliseconds();
             const logic::NextStep step = logic::FindNextStep(board);
@@ -75,8 +72,8 @@ int main(int argc, char** argv) {
 
     std::printf("Processor time per puzzle (wall-clock time in brackets):\n\n");
     std::printf("| difficulty | median ms | 99th pct ms | max ms | mean givens |");
-    for (const char* name : TechniqueNames) {
-        std::printf(" %s |", name);
+    for (const logic::TechniqueInfo& info : logic::Ladder()) {
+        std::printf(" %s |", info.name);
     }
     std::printf("\n|---|---|---|---|---|");
     for (int t = 0; t < TechniqueCount; ++t) {
@@ -93,7 +90,8 @@ int main(int argc, char** argv) {
             const logic::Digits solution = *logic::RandomSolution(logic::Digits{}, draw);
             const auto start = Clock::now();
             const double startProcessor = ProcessorMilliseconds();
-            const logic::ChosenGivens chosen = logic::ChooseGivens(solution, difficulty, draw);
+            const logic::ChosenGivens chosen =
+                *logic::ChooseGivens(solution, difficulty, true, draw);
             milliseconds.push_back(ProcessorMilliseconds() - startProcessor);
             wallMilliseconds.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());

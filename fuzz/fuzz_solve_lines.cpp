@@ -1,7 +1,9 @@
 // Any bytes as the input of sudoku-solve: every answer line is well formed, and a solved grid
-// is a complete, valid grid that holds the puzzle's digits.
+// is a complete, valid grid that holds the puzzle's digits; rated, every puzzle gets one line,
+// and explained, an explanation that ends in an empty line.
 #include "solver/solve_lines.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -41,5 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         start = end + 1;
     }
     Check(lines == summary.puzzles);
+
+    std::string rated;
+    solver::AnswerLines(text, "fuzz", rated, errors, solver::AppendRating);
+    Check(static_cast<std::size_t>(std::count(rated.begin(), rated.end(), '\n')) ==
+          summary.puzzles);
+    std::string explained;
+    solver::AnswerLines(text, "fuzz", explained, errors, solver::AppendExplanation);
+    Check(summary.puzzles == 0 || explained.ends_with("\n\n"));
     return 0;
 }

@@ -10,6 +10,8 @@ class Random {
     Random();
     explicit Random(std::uint64_t seed) : engine_(seed) {}
     float Next();
+    // A source of its own for another thread, seeded from this one's next draw.
+    Random Fork() { return Random(engine_()); }
     // floor(x * count + 1) for a fresh x: a whole number 1..count.
     int Draw(int count) { return Scale(Next(), count); }
 

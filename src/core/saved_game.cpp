@@ -1,6 +1,7 @@
 #include "core/saved_game.h"
 
 #include "core/base_grids.h"
+#include "solver/logic_grader.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,7 +9,11 @@
 
 namespace {
 
-constexpr int Version = 1;
+constexpr int Version = 2;
+// Version 1 knew six techniques, numbered in their order then.
+constexpr std::array<logic::Technique, 6> FirstTechniques{
+    logic::Technique::NakedSingle, logic::Technique::HiddenSingle, logic::Technique::BoxLine,
+    logic::Technique::NakedPair,   logic::Technique::NakedTriple,  logic::Technique::NakedQuad};
 // No game is played for a hundred years.
 constexpr long long LongestClock = 10LL * 3600 * 24 * 365 * 100;
 
@@ -120,6 +125,7 @@ QByteArray SavedGameText(const GameRecord& record) {
     game[u"solutions"] = record.givens.solutions;
     game[u"hardest"] =
         record.givens.hardest ? QJsonValue(static_cast<int>(*record.givens.hardest)) : QJsonValue();
+    game[u"level"] = record.givens.level;
     QJsonArray cells;
     for (const CellContent& content : record.cells) {
         cells.append(ContentJson(content));
@@ -157,7 +163,7 @@ std::optional<GameRecord> ReadSavedGame(QByteArrayView text) {
     }
     const QJsonObject game = document.object();
     Reader read;
-    read.Number(game[u"sudoku"], Version, Version);
+    const int version = read.Number(game[u"sudoku"], 1, Version);
     GameRecord record;
     record.solution = read.Digits(game[u"solution"]);
     const QString givens = game[u"givens"].toString();
@@ -169,8 +175,15 @@ std::optional<GameRecord> ReadSavedGame(QByteArrayView text) {
     record.givens.graded = game[u"graded"].toBool();
     record.givens.solutions = read.Number(game[u"solutions"], 1, 2);
     if (const std::optional<int> hardest = read.OptionalNumber(
-            game[u"hardest"], 0, static_cast<int>(logic::Technique::NakedQuad))) {
-        record.givens.hardest = static_cast<logic::Technique>(*hardest);
+            game[u"hardest"], 0, version == 1 ? 5 : logic::TechniqueCount - 1)) {
+        record.givens.hardest = version == 1 ? FirstTechniques[static_cast<std::size_t>(*hardest)]
+                                             : static_cast<logic::Technique>(*hardest);
+    }
+    if (version > 1) {
+        record.givens.level = read.Number(game[u"level"], 0, MaxDifficulty);
+    } else if (record.givens.hardest) {
+        record.givens.level = logic::DifficultyOf(*record.givens.hardest,
+                                                  static_cast<int>(record.givens.cells.count()));
     }
     const QJsonArray cells = read.Array(game[u"cells"], 81);
     for (qsizetype i = 0; read.ok && i < 81; ++i) {

@@ -41,6 +41,8 @@ struct GameSettings {
     // Switches beside the classic settings, kept in a file of their own.
     // New puzzles drawn by chance have one solution, found by reasoning alone.
     bool OnlyUniquePuzzles = true;
+    // The givens drawn by chance are symmetric under a half turn of the board.
+    bool SymmetricGivens = true;
     // Numbers that repeat in a row, column or block are marked on the screen.
     bool ShowDuplicates = true;
     // The cells holding the chosen number, or the number under the cursor, are lit on the screen.
@@ -54,8 +56,9 @@ struct SettingSwitch {
     bool GameSettings::*value;
 };
 
-inline constexpr std::array<SettingSwitch, 3> SettingSwitches{{
+inline constexpr std::array<SettingSwitch, 4> SettingSwitches{{
     {"AlleenUniek", "Alleen puzzels met \u00e9\u00e9n oplossing", &GameSettings::OnlyUniquePuzzles},
     {"DubbeleGetallen", "Dubbele getallen tonen", &GameSettings::ShowDuplicates},
     {"ZelfdeGetallen", "Zelfde getallen oplichten", &GameSettings::HighlightMatches},
+    {"Symmetrisch", "Vaste getallen symmetrisch (halve draai)", &GameSettings::SymmetricGivens},
 }};

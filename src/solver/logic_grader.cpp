@@ -30,8 +30,8 @@ bool GoesOn(const CandidateGrid& grid, int stopCell) {
 // found in, and the grid only learns more.
 class Sweep {
   public:
-    Sweep(CandidateGrid& grid, Technique hardest, int stopCell)
-        : grid_(grid), hardest_(hardest), stopCell_(stopCell) {}
+    Sweep(CandidateGrid& grid, Reach reach, int stopCell)
+        : grid_(grid), reach_(reach), stopCell_(stopCell) {}
 
     void Run() {
         do {
@@ -42,30 +42,28 @@ class Sweep {
   private:
     void PlaceNakedSingles() {
         while (!grid_.NakedSingles().IsEmpty() && GoesOn(grid_, stopCell_)) {
-            Apply(grid_, *FindNakedSingle(grid_));
+            const int cell = grid_.NakedSingles().First();
+            grid_.Place(cell, LowestDigit(grid_.Candidates(cell)));
         }
     }
 
     // The techniques beyond the naked single, the simplest first, until one makes progress.
     bool Round() {
-        if (hardest_ >= Technique::HiddenSingle && PlaceHiddenSingles()) {
-            return true;
-        }
-        if (hardest_ >= Technique::BoxLine &&
-            Eliminate([this](const auto& visit) { ForEachBoxLine(grid_, visit); })) {
-            return true;
-        }
-        for (int size = 2; size <= 4 && NakedSubsetOf(size) <= hardest_; ++size) {
-            if (Eliminate([&](const auto& visit) { ForEachNakedSubset(grid_, size, visit); })) {
+        for (const TechniqueInfo& info : Ladder().subspan(1)) {
+            if (!reach_.Allows(info)) {
+                continue;
+            }
+            if (info.placements != nullptr ? Place(info.placements)
+                                           : Eliminate(info.eliminations)) {
                 return true;
             }
         }
         return false;
     }
 
-    bool PlaceHiddenSingles() {
+    bool Place(PlacementSearch search) {
         placements_.clear();
-        ForEachHiddenSingle(grid_, [this](const Placement& p) {
+        search(grid_, [this](const Placement& p) {
             placements_.push_back(p);
             return true;
         });
@@ -78,10 +76,9 @@ class Sweep {
         return !placements_.empty();
     }
 
-    template <typename ForEach>
-    bool Eliminate(ForEach forEach) {
+    bool Eliminate(EliminationSearch search) {
         eliminations_.clear();
-        forEach([this](const Elimination& e) {
+        search(grid_, [this](const Elimination& e) {
             eliminations_.push_back(e);
             return true;
         });
@@ -92,7 +89,7 @@ class Sweep {
     }
 
     CandidateGrid& grid_;
-    const Technique hardest_;
+    const Reach reach_;
     const int stopCell_;
     std::vector<Placement> placements_;
     std::vector<Elimination> eliminations_;
@@ -100,11 +97,11 @@ class Sweep {
 
 }  // namespace
 
-Grading Grade(const Digits& puzzle, Technique hardest) {
+Grading Grade(const Digits& puzzle, Reach reach) {
     CandidateGrid grid(puzzle);
     Grading grading;
     while (GoesOn(grid, -1)) {
-        const Deduction next = FindSimplest(grid, hardest);
+        const Deduction next = FindSimplest(grid, reach);
         if (const auto* placement = std::get_if<Placement>(&next)) {
             Apply(grid, *placement);
             Count(grading, placement->technique);
@@ -119,8 +116,18 @@ Grading Grade(const Digits& puzzle, Technique hardest) {
     return grading;
 }
 
-void Fill(CandidateGrid& grid, Technique hardest, int stopCell) {
-    Sweep(grid, hardest, stopCell).Run();
+void Fill(CandidateGrid& grid, Reach reach, int stopCell) {
+    Sweep(grid, reach, stopCell).Run();
+}
+
+int DifficultyOf(Technique hardest, int givens) {
+    if (hardest == Technique::NakedSingle && givens >= 40) {
+        return 2;
+    }
+    if (hardest <= Technique::HiddenSingle) {
+        return givens >= 27 ? 3 : 4;
+    }
+    return BandOf(hardest);
 }
 
 }  // namespace logic

@@ -97,6 +97,40 @@ constexpr int CellIndex(Cell cell) {
     return 9 * (cell.row - 1) + cell.column - 1;
 }
 
+// A set of cells, one bit per cell index.
+class CellSet {
+  public:
+    constexpr void Add(int cell) { words_[cell >> 6] |= Bit(cell); }
+    constexpr void Remove(int cell) { words_[cell >> 6] &= ~Bit(cell); }
+    constexpr bool Contains(int cell) const { return (words_[cell >> 6] & Bit(cell)) != 0; }
+    constexpr bool IsEmpty() const { return (words_[0] | words_[1]) == 0; }
+    // The smallest cell index of a non-empty set.
+    constexpr int First() const {
+        return words_[0] != 0 ? std::countr_zero(words_[0]) : 64 + std::countr_zero(words_[1]);
+    }
+    constexpr int Count() const { return std::popcount(words_[0]) + std::popcount(words_[1]); }
+    // Calls visit(cell) for each cell, from the smallest.
+    template <typename Visit>
+    constexpr void ForEach(Visit visit) const {
+        for (int word = 0; word < 2; ++word) {
+            for (std::uint64_t bits = words_[word]; bits != 0; bits &= bits - 1) {
+                visit(64 * word + std::countr_zero(bits));
+            }
+        }
+    }
+    friend constexpr CellSet operator&(CellSet a, const CellSet& b) {
+        a.words_[0] &= b.words_[0];
+        a.words_[1] &= b.words_[1];
+        return a;
+    }
+    friend constexpr bool operator==(const CellSet&, const CellSet&) = default;
+
+  private:
+    static constexpr std::uint64_t Bit(int cell) { return std::uint64_t{1} << (cell & 63); }
+
+    std::array<std::uint64_t, 2> words_{};
+};
+
 using UnitCells = std::array<std::uint8_t, 9>;
 using PeerCells = std::array<std::uint8_t, 20>;
 using CellUnits = std::array<std::uint8_t, 3>;
@@ -107,6 +141,7 @@ struct Geometry {
     std::array<UnitCells, UnitCount> unitCells{};
     std::array<PeerCells, CellCount> peers{};
     std::array<CellUnits, CellCount> units{};
+    std::array<CellSet, CellCount> peerSets{};
 };
 
 constexpr Geometry MakeGeometry() {
@@ -124,6 +159,7 @@ constexpr Geometry MakeGeometry() {
             if (other != cell &&
                 (RowOf(other) == r || ColumnOf(other) == c || BlockOf(other) == b)) {
                 g.peers[cell][peerCount++] = static_cast<std::uint8_t>(other);
+                g.peerSets[cell].Add(other);
             }
         }
     }
@@ -146,6 +182,10 @@ constexpr const CellUnits& UnitsOf(int cell) {
 constexpr const PeerCells& PeersOf(int cell) {
     return detail::geometry.peers[cell];
 }
+// The same cells as a set.
+constexpr const CellSet& PeerSetOf(int cell) {
+    return detail::geometry.peerSets[cell];
+}
 constexpr bool InUnit(int cell, int unit) {
     return RowUnit(cell) == unit || ColumnUnit(cell) == unit || BlockUnit(cell) == unit;
 }
@@ -153,24 +193,6 @@ constexpr bool ArePeers(int a, int b) {
     return a != b &&
            (RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) || BlockOf(a) == BlockOf(b));
 }
-
-// A set of cells, one bit per cell index.
-class CellSet {
-  public:
-    constexpr void Add(int cell) { words_[cell >> 6] |= Bit(cell); }
-    constexpr void Remove(int cell) { words_[cell >> 6] &= ~Bit(cell); }
-    constexpr bool Contains(int cell) const { return (words_[cell >> 6] & Bit(cell)) != 0; }
-    constexpr bool IsEmpty() const { return (words_[0] | words_[1]) == 0; }
-    // The smallest cell index of a non-empty set.
-    constexpr int First() const {
-        return words_[0] != 0 ? std::countr_zero(words_[0]) : 64 + std::countr_zero(words_[1]);
-    }
-
-  private:
-    static constexpr std::uint64_t Bit(int cell) { return std::uint64_t{1} << (cell & 63); }
-
-    std::array<std::uint64_t, 2> words_{};
-};
 
 // The digits of a grid and the candidates of its empty cells. Placing a digit strikes it from
 // the candidates of the cell's peers; striking never gives a candidate back. The grid notes

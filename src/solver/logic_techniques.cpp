@@ -1,17 +1,12 @@
 #include "solver/logic_techniques.h"
 
+#include "solver/logic_search.h"
+
 namespace logic {
 
-namespace {
+using namespace search;
 
-// Blocks, then rows, then columns.
-constexpr std::array<std::uint8_t, UnitCount> SearchOrder = [] {
-    std::array<std::uint8_t, UnitCount> order{};
-    for (int i = 0; i < UnitCount; ++i) {
-        order[i] = static_cast<std::uint8_t>((i + 18) % UnitCount);
-    }
-    return order;
-}();
+namespace {
 
 // The cell of the unit that has the digit among its candidates (the first one, if several).
 int CellWithCandidate(const CandidateGrid& grid, int unit, int digit) {
@@ -21,17 +16,6 @@ int CellWithCandidate(const CandidateGrid& grid, int unit, int digit) {
         }
     }
     return -1;
-}
-
-// Visits the digits of the set from the smallest; false once the visit ended the search.
-template <typename Visit>
-bool ForEachDigit(DigitMask digits, Visit visit) {
-    for (; digits != 0; digits &= digits - 1) {
-        if (!visit(LowestDigit(digits))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The candidates of the three cells where a line crosses each block, for all lines of a kind:
@@ -50,12 +34,19 @@ struct Segments {
 };
 
 Elimination BoxLineElimination(const CandidateGrid& grid, int unit, int targetUnit, int digit) {
-    Elimination e{Technique::BoxLine, unit, targetUnit, DigitBit(digit)};
+    Elimination e{Technique::BoxLine, DigitBit(digit), DigitBit(digit)};
+    e.units = {static_cast<std::uint8_t>(unit), static_cast<std::uint8_t>(targetUnit)};
     for (const int cell : CellsOf(unit)) {
         if (InUnit(cell, targetUnit) && (grid.Candidates(cell) & e.digits)) {
-            e.cells[e.cellCount++] = static_cast<std::uint8_t>(cell);
+            e.cells.push_back(static_cast<std::uint8_t>(cell));
         }
     }
+    for (const int cell : CellsOf(targetUnit)) {
+        if (!InUnit(cell, unit) && (grid.Candidates(cell) & e.digits)) {
+            e.targets.Add(cell);
+        }
+    }
+    e.unitLimits = {{static_cast<std::uint8_t>(unit), static_cast<std::uint8_t>(digit)}};
     return e;
 }
 
@@ -91,93 +82,235 @@ bool ForEachBoxLineAlong(const CandidateGrid& grid, UnitKind kind,
 }
 
 // Looks in one unit for `size` cells whose candidates, together, are `size` digits that other
-// cells of the unit still have.
-class SubsetSearch {
-  public:
-    SubsetSearch(const CandidateGrid& grid, int unit, int size, const Visitor<Elimination>& visit)
-        : grid_(grid), size_(size), visit_(visit), found_{NakedSubsetOf(size), unit, unit, 0} {
+// cells of the unit still have. False once the visit ended the search.
+bool NakedSubsetsIn(const CandidateGrid& grid, int unit, int size,
+                    const Visitor<Elimination>& visit) {
+    Options options;  // empty cells with 2..size candidates
+    for (const int cell : CellsOf(unit)) {
+        const int count = DigitCount(grid.Candidates(cell));
+        if (count >= 2 && count <= size) {
+            options.Add(cell, grid.Candidates(cell));
+        }
+    }
+    return ForEachSmallUnion(options, size, [&](auto cells, DigitMask digits) {
+        // Fewer digits than cells happens only in a grid without solution.
+        if (DigitCount(digits) < size) {
+            return true;
+        }
+        Elimination e{NakedSubsetOf(size), digits, digits};
+        CellSet others;
         for (const int cell : CellsOf(unit)) {
-            const int count = DigitCount(grid.Candidates(cell));
-            if (count >= 2 && count <= size) {
-                options_[optionCount_++] = static_cast<std::uint8_t>(cell);
-            }
+            others.Add(cell);
         }
-    }
-
-    // False once the visit ended the search.
-    bool Run() { return optionCount_ < size_ || Choose(0, 0); }
-
-  private:
-    // Adds cells from options_[from] on to found_, which holds cells whose candidates together
-    // are `digits`.
-    bool Choose(int from, DigitMask digits) {
-        const int chosen = found_.cellCount;
-        if (chosen == size_) {
-            // Fewer digits than cells happens only in a grid without solution.
-            found_.digits = digits;
-            return DigitCount(digits) < size_ || !StrikesSomething() || visit_(found_);
+        for (const int cell : cells) {
+            others.Remove(cell);
         }
-        for (int i = from; i + (size_ - chosen) <= optionCount_; ++i) {
-            const int cell = options_[i];
-            const DigitMask together = digits | grid_.Candidates(cell);
-            if (DigitCount(together) > size_) {
-                continue;
-            }
-            found_.cells[found_.cellCount++] = static_cast<std::uint8_t>(cell);
-            const bool goOn = Choose(i + 1, together);
-            --found_.cellCount;
-            if (!goOn) {
-                return false;
-            }
+        if (!TakeTargets(grid, e, others)) {
+            return true;
         }
-        return true;
-    }
-
-    bool StrikesSomething() const {
-        for (const int cell : CellsOf(found_.unit)) {
-            if (found_.StrikesFrom(grid_, cell)) {
-                return true;
-            }
+        e.cells.assign(cells.begin(), cells.end());
+        e.units = {static_cast<std::uint8_t>(unit)};
+        for (const int cell : cells) {
+            e.cellLimits.push_back({static_cast<std::uint8_t>(cell), digits});
         }
-        return false;
-    }
-
-    const CandidateGrid& grid_;
-    const int size_;
-    const Visitor<Elimination>& visit_;
-    std::array<std::uint8_t, 9> options_{};  // empty cells with 2..size candidates
-    int optionCount_ = 0;
-    Elimination found_;
-};
-
-// The first instance that ForEach visits.
-template <typename Instance, typename ForEach>
-std::optional<Instance> First(ForEach forEach) {
-    std::optional<Instance> first;
-    forEach([&first](const Instance& instance) {
-        first = instance;
-        return false;
+        return visit(e);
     });
-    return first;
 }
+
+// Looks in one unit for `size` digits whose places, together, are `size` cells that hold other
+// candidates as well.
+bool HiddenSubsetsIn(const CandidateGrid& grid, const Places& places, int unit, int size,
+                     const Visitor<Elimination>& visit) {
+    Options options;  // digits with 2..size places
+    for (int digit = 1; digit <= 9; ++digit) {
+        const int count = PlaceCount(places.Of(unit, digit));
+        if (count >= 2 && count <= size) {
+            options.Add(digit, places.Of(unit, digit));
+        }
+    }
+    return ForEachSmallUnion(options, size, [&](auto digits, PlaceMask at) {
+        if (PlaceCount(at) < size) {
+            return true;
+        }
+        DigitMask subset = 0;
+        for (const int digit : digits) {
+            subset |= DigitBit(digit);
+        }
+        Elimination e{HiddenSubsetOf(size), subset, static_cast<DigitMask>(AllDigits & ~subset)};
+        e.cells = CellsAt(unit, at);
+        CellSet cells;
+        for (const int cell : e.cells) {
+            cells.Add(cell);
+        }
+        if (!TakeTargets(grid, e, cells)) {
+            return true;
+        }
+        e.units = {static_cast<std::uint8_t>(unit)};
+        for (const int digit : digits) {
+            e.unitLimits.push_back(
+                {static_cast<std::uint8_t>(unit), static_cast<std::uint8_t>(digit)});
+        }
+        return visit(e);
+    });
+}
+
+constexpr std::array<TechniqueInfo, TechniqueCount> TheLadder{{
+    {Technique::NakedSingle, 4, "enige kandidaat",
+     "In een vakje past nog maar \u00e9\u00e9n cijfer: de andere acht staan al in zijn rij, "
+     "kolom of blok.",
+     false, ForEachNakedSingle, nullptr},
+    {Technique::HiddenSingle, 4, "enige plaats",
+     "Een cijfer kan in een rij, kolom of blok nog maar in \u00e9\u00e9n vakje staan.", false,
+     ForEachHiddenSingle, nullptr},
+    {Technique::BoxLine, 5, "blok-lijnreductie",
+     "Kan een cijfer in een blok alleen in \u00e9\u00e9n rij of kolom staan, dan niet elders "
+     "in die rij of kolom; en kan het in een rij of kolom alleen in \u00e9\u00e9n blok staan, "
+     "dan niet elders in dat blok.",
+     false, nullptr, ForEachBoxLine},
+    {Technique::NakedPair, 6, "naakt paar",
+     "In twee vakjes van een rij, kolom of blok passen samen maar twee cijfers: die cijfers "
+     "kunnen nergens anders in die rij, kolom of dat blok staan.",
+     false, nullptr, ForEachNakedSubset<2>},
+    {Technique::HiddenPair, 6, "verborgen paar",
+     "Twee cijfers kunnen in een rij, kolom of blok alleen in dezelfde twee vakjes staan: in "
+     "die vakjes past dan niets anders.",
+     false, nullptr, ForEachHiddenSubset<2>},
+    {Technique::NakedTriple, 6, "naakt drietal",
+     "In drie vakjes van een rij, kolom of blok passen samen maar drie cijfers: die cijfers "
+     "kunnen nergens anders in die rij, kolom of dat blok staan.",
+     false, nullptr, ForEachNakedSubset<3>},
+    {Technique::HiddenTriple, 6, "verborgen drietal",
+     "Drie cijfers kunnen in een rij, kolom of blok alleen in dezelfde drie vakjes staan: in "
+     "die vakjes past dan niets anders.",
+     false, nullptr, ForEachHiddenSubset<3>},
+    {Technique::XWing, 7, "X-wing",
+     "Kan een cijfer in twee rijen alleen in dezelfde twee kolommen staan, dan staat het in "
+     "die kolommen in die rijen en nergens anders (en zo ook met kolommen en rijen "
+     "omgekeerd).",
+     false, nullptr, ForEachFish<2>},
+    {Technique::Swordfish, 7, "swordfish",
+     "Een X-wing met drie rijen en drie kolommen: kan een cijfer in drie rijen alleen in "
+     "dezelfde drie kolommen staan, dan nergens anders in die kolommen.",
+     false, nullptr, ForEachFish<3>},
+    {Technique::NakedQuad, 7, "naakt viertal",
+     "In vier vakjes van een rij, kolom of blok passen samen maar vier cijfers: die cijfers "
+     "kunnen nergens anders in die rij, kolom of dat blok staan.",
+     false, nullptr, ForEachNakedSubset<4>},
+    {Technique::Jellyfish, 7, "jellyfish",
+     "Een X-wing met vier rijen en vier kolommen: kan een cijfer in vier rijen alleen in "
+     "dezelfde vier kolommen staan, dan nergens anders in die kolommen.",
+     false, nullptr, ForEachFish<4>},
+    {Technique::HiddenQuad, 7, "verborgen viertal",
+     "Vier cijfers kunnen in een rij, kolom of blok alleen in dezelfde vier vakjes staan: in "
+     "die vakjes past dan niets anders.",
+     false, nullptr, ForEachHiddenSubset<4>},
+    {Technique::XYWing, 8, "XY-wing",
+     "Een vakje met de cijfers x en y ziet een vakje met x en z en een met y en z: welk cijfer "
+     "het ook krijgt, een van die twee wordt z, dus z kan niet staan waar het beide ziet.",
+     false, nullptr, ForEachXYWing},
+    {Technique::XYZWing, 8, "XYZ-wing",
+     "Een vakje met x, y en z ziet een vakje met x en z en een met y en z: een van de drie "
+     "wordt z, dus z kan niet staan waar het alle drie ziet.",
+     false, nullptr, ForEachXYZWing},
+    {Technique::UniqueRectangle, 8, "unieke rechthoek",
+     "Vier vakjes op de hoeken van een rechthoek in twee blokken die alle vier alleen "
+     "dezelfde twee cijfers houden, geven de puzzel twee oplossingen; omdat er maar "
+     "\u00e9\u00e9n is, krijgt de vierde hoek een ander cijfer.",
+     true, nullptr, ForEachUniqueRectangle},
+    {Technique::WWing, 8, "W-wing",
+     "Twee vakjes met dezelfde twee cijfers, verbonden door een rij, kolom of blok waarin een "
+     "van die cijfers maar twee plaatsen heeft: een van beide vakjes krijgt het andere "
+     "cijfer.",
+     false, nullptr, ForEachWWing},
+    {Technique::Skyscraper, 8, "wolkenkrabber",
+     "Twee rijen (of kolommen) met elk maar twee plaatsen voor een cijfer, met \u00e9\u00e9n "
+     "plaats van elk in dezelfde kolom (of rij): een van de twee andere plaatsen krijgt het "
+     "cijfer.",
+     false, nullptr, ForEachSkyscraper},
+    {Technique::TwoStringKite, 8, "vlieger",
+     "Een rij en een kolom met elk maar twee plaatsen voor een cijfer, met \u00e9\u00e9n "
+     "plaats van elk in hetzelfde blok: een van de twee andere plaatsen krijgt het cijfer.",
+     false, nullptr, ForEachTwoStringKite},
+    {Technique::ColourWrap, 8, "kleuren met tegenspraak",
+     "Waar een cijfer maar twee plaatsen heeft, krijgt de ene het en de andere niet; zo "
+     "vallen de vakjes in twee groepen. Zien twee vakjes van dezelfde groep elkaar, dan "
+     "krijgt die groep het cijfer nergens.",
+     false, nullptr, ForEachColourWrap},
+    {Technique::ColourTrap, 8, "kleuren met klem",
+     "Waar een cijfer maar twee plaatsen heeft, krijgt de ene het en de andere niet; zo "
+     "vallen de vakjes in twee groepen, waarvan er \u00e9\u00e9n het cijfer krijgt. Een vakje "
+     "dat beide groepen ziet, krijgt het niet.",
+     false, nullptr, ForEachColourTrap},
+    {Technique::XChain, 8, "X-keten",
+     "Een keten van vakjes met hetzelfde cijfer, afwisselend een rij, kolom of blok waar het "
+     "maar twee plaatsen heeft en twee vakjes die elkaar zien: een van de uiteinden krijgt "
+     "het cijfer.",
+     false, nullptr, ForEachXChain},
+    {Technique::XYChain, 8, "XY-keten",
+     "Een keten van vakjes met elk twee cijfers, waarin elk vakje het volgende ziet en er "
+     "een cijfer mee deelt: krijgt het eerste vakje zijn begincijfer niet, dan krijgt het "
+     "laatste het.",
+     false, nullptr, ForEachXYChain},
+}};
+
+static_assert([] {
+    for (int i = 0; i < TechniqueCount; ++i) {
+        if (static_cast<int>(TheLadder[i].technique) != i) {
+            return false;
+        }
+    }
+    return true;
+}());
 
 }  // namespace
 
-bool Elimination::InPattern(int cell) const {
-    for (int i = 0; i < cellCount; ++i) {
-        if (cells[i] == cell) {
-            return true;
+Technique NakedSubsetOf(int size) {
+    constexpr Technique of[] = {Technique::NakedPair, Technique::NakedTriple, Technique::NakedQuad};
+    return of[size - 2];
+}
+
+Technique HiddenSubsetOf(int size) {
+    constexpr Technique of[] = {Technique::HiddenPair, Technique::HiddenTriple,
+                                Technique::HiddenQuad};
+    return of[size - 2];
+}
+
+Technique FishOf(int size) {
+    constexpr Technique of[] = {Technique::XWing, Technique::Swordfish, Technique::Jellyfish};
+    return of[size - 2];
+}
+
+std::span<const TechniqueInfo, TechniqueCount> Ladder() {
+    return TheLadder;
+}
+
+const TechniqueInfo& InfoOf(Technique technique) {
+    return TheLadder[static_cast<int>(technique)];
+}
+
+Technique HardestOfBand(int band) {
+    Technique hardest = Technique::NakedSingle;
+    for (const TechniqueInfo& info : TheLadder) {
+        if (info.band <= band) {
+            hardest = info.technique;
         }
     }
-    return false;
+    return hardest;
 }
 
 DigitMask Elimination::StrikesFrom(const CandidateGrid& grid, int cell) const {
-    return InPattern(cell) ? 0 : grid.Candidates(cell) & digits;
+    return targets.Contains(cell) ? grid.Candidates(cell) & struck : 0;
+}
+
+void ForEachNakedSingle(const CandidateGrid& grid, const Visitor<Placement>& visit) {
+    if (!grid.NakedSingles().IsEmpty()) {
+        const int cell = grid.NakedSingles().First();
+        visit(Placement{Technique::NakedSingle, cell, LowestDigit(grid.Candidates(cell))});
+    }
 }
 
 void ForEachHiddenSingle(const CandidateGrid& grid, const Visitor<Placement>& visit) {
-    for (const int unit : SearchOrder) {
+    for (const int unit : UnitOrder) {
         if (grid.EmptyCountIn(unit) == 0) {
             continue;
         }
@@ -204,58 +337,55 @@ void ForEachBoxLine(const CandidateGrid& grid, const Visitor<Elimination>& visit
     }
 }
 
-void ForEachNakedSubset(const CandidateGrid& grid, int size, const Visitor<Elimination>& visit) {
-    for (const int unit : SearchOrder) {
+template <int Size>
+void ForEachNakedSubset(const CandidateGrid& grid, const Visitor<Elimination>& visit) {
+    for (const int unit : UnitOrder) {
         // A subset strikes only from the unit's other empty cells.
-        if (grid.EmptyCountIn(unit) > size && !SubsetSearch(grid, unit, size, visit).Run()) {
+        if (grid.EmptyCountIn(unit) > Size && !NakedSubsetsIn(grid, unit, Size, visit)) {
             return;
         }
     }
 }
 
-std::optional<Placement> FindNakedSingle(const CandidateGrid& grid) {
-    if (grid.NakedSingles().IsEmpty()) {
-        return std::nullopt;
-    }
-    const int cell = grid.NakedSingles().First();
-    return Placement{Technique::NakedSingle, cell, LowestDigit(grid.Candidates(cell))};
-}
-
-std::optional<Placement> FindHiddenSingle(const CandidateGrid& grid) {
-    return First<Placement>(
-        [&](const Visitor<Placement>& visit) { ForEachHiddenSingle(grid, visit); });
-}
-
-std::optional<Elimination> FindBoxLine(const CandidateGrid& grid) {
-    return First<Elimination>(
-        [&](const Visitor<Elimination>& visit) { ForEachBoxLine(grid, visit); });
-}
-
-std::optional<Elimination> FindNakedSubset(const CandidateGrid& grid, int size) {
-    return First<Elimination>(
-        [&](const Visitor<Elimination>& visit) { ForEachNakedSubset(grid, size, visit); });
-}
-
-Deduction FindSimplest(const CandidateGrid& grid, Technique hardest) {
-    if (auto single = FindNakedSingle(grid)) {
-        return *single;
-    }
-    if (hardest >= Technique::HiddenSingle) {
-        if (auto single = FindHiddenSingle(grid)) {
-            return *single;
+template <int Size>
+void ForEachHiddenSubset(const CandidateGrid& grid, const Visitor<Elimination>& visit) {
+    const Places places(grid);
+    for (const int unit : UnitOrder) {
+        if (grid.EmptyCountIn(unit) > Size && !HiddenSubsetsIn(grid, places, unit, Size, visit)) {
+            return;
         }
     }
-    if (hardest >= Technique::BoxLine) {
-        if (auto boxLine = FindBoxLine(grid)) {
-            return *boxLine;
+}
+
+template void ForEachNakedSubset<2>(const CandidateGrid&, const Visitor<Elimination>&);
+template void ForEachNakedSubset<3>(const CandidateGrid&, const Visitor<Elimination>&);
+template void ForEachNakedSubset<4>(const CandidateGrid&, const Visitor<Elimination>&);
+template void ForEachHiddenSubset<2>(const CandidateGrid&, const Visitor<Elimination>&);
+template void ForEachHiddenSubset<3>(const CandidateGrid&, const Visitor<Elimination>&);
+template void ForEachHiddenSubset<4>(const CandidateGrid&, const Visitor<Elimination>&);
+
+Deduction FindSimplest(const CandidateGrid& grid, Reach reach) {
+    Deduction found;
+    for (const TechniqueInfo& info : TheLadder) {
+        if (!reach.Allows(info)) {
+            continue;
+        }
+        if (info.placements != nullptr) {
+            info.placements(grid, [&found](const Placement& p) {
+                found = p;
+                return false;
+            });
+        } else {
+            info.eliminations(grid, [&found](const Elimination& e) {
+                found = e;
+                return false;
+            });
+        }
+        if (!std::holds_alternative<std::monostate>(found)) {
+            break;
         }
     }
-    for (int size = 2; size <= 4 && NakedSubsetOf(size) <= hardest; ++size) {
-        if (auto subset = FindNakedSubset(grid, size)) {
-            return *subset;
-        }
-    }
-    return std::monostate{};
+    return found;
 }
 
 void Apply(CandidateGrid& grid, const Placement& placement) {
@@ -263,11 +393,7 @@ void Apply(CandidateGrid& grid, const Placement& placement) {
 }
 
 void Apply(CandidateGrid& grid, const Elimination& elimination) {
-    for (const int cell : CellsOf(elimination.targetUnit)) {
-        if (!elimination.InPattern(cell)) {
-            grid.Strike(cell, elimination.digits);
-        }
-    }
+    elimination.targets.ForEach([&](int cell) { grid.Strike(cell, elimination.struck); });
 }
 
 }  // namespace logic

@@ -6,12 +6,12 @@ namespace logic {
 
 namespace {
 
-constexpr int NotStruck = -1;
+constexpr std::int16_t NotStruck = -1;
+constexpr std::int16_t StruckBefore = -2;
 
-// An elimination made on the way, and which of its strikes the placement needs.
+// An elimination made on the way, and whether the placement needs it.
 struct Made {
-    Elimination elimination;
-    std::array<DigitMask, CellCount> needed{};
+    EliminationStep step;
     bool isNeeded = false;
 };
 
@@ -31,20 +31,39 @@ std::vector<Cell> CellsAt(std::vector<int> cells) {
     return named;
 }
 
+// Adds the digit to the strikes of the cell, keeping them in grid-row order.
+void AddStrike(std::vector<Strike>& strikes, int cell, int digit) {
+    const Cell at = CellAt(cell);
+    auto it = std::find_if(strikes.begin(), strikes.end(),
+                           [&](const Strike& strike) { return CellIndex(strike.cell) >= cell; });
+    if (it == strikes.end() || it->cell != at) {
+        it = strikes.insert(it, Strike{at, 0});
+    }
+    it->digits |= DigitBit(digit);
+}
+
 // Looks for a placement, making the eliminations that the techniques find before one, and
 // notes for every candidate they strike which of them struck it. Any other missing candidate
-// was missing from the start, because a peer holds the digit.
+// was struck before, or missing from the start because a peer holds the digit.
 class StepSearch {
   public:
-    explicit StepSearch(const Digits& board) : board_(board), grid_(board) {
+    StepSearch(const Digits& board, const StruckCandidates& before, bool oneSolution)
+        : board_(board), grid_(board), reach_{Technique::XYChain, oneSolution} {
         for (auto& digits : struckBy_) {
             digits.fill(NotStruck);
+        }
+        for (int cell = 0; cell < CellCount; ++cell) {
+            for (DigitMask struck = grid_.Candidates(cell) & before[cell]; struck != 0;
+                 struck &= struck - 1) {
+                struckBy_[cell][LowestDigit(struck) - 1] = StruckBefore;
+            }
+            grid_.Strike(cell, before[cell]);
         }
     }
 
     NextStep Run() {
         while (!grid_.IsContradictory() && !grid_.IsSolved()) {
-            const Deduction next = FindSimplest(grid_, Technique::NakedQuad);
+            const Deduction next = FindSimplest(grid_, reach_);
             if (const auto* placement = std::get_if<Placement>(&next)) {
                 return Explain(*placement);
             }
@@ -60,49 +79,46 @@ class StepSearch {
 
   private:
     void Make(const Elimination& elimination) {
-        const int index = static_cast<int>(made_.size());
-        for (const int cell : CellsOf(elimination.targetUnit)) {
-            for (DigitMask struck = elimination.StrikesFrom(grid_, cell); struck != 0;
-                 struck &= struck - 1) {
-                struckBy_[cell][LowestDigit(struck) - 1] = static_cast<std::int16_t>(index);
+        const auto index = static_cast<std::int16_t>(made_.size());
+        Made made{{elimination, {}}};
+        elimination.targets.ForEach([&](int cell) {
+            const DigitMask struck = elimination.StrikesFrom(grid_, cell);
+            if (struck != 0) {
+                made.step.struck.push_back(Strike{CellAt(cell), struck});
             }
-        }
-        made_.push_back(Made{elimination});
+            for (DigitMask left = struck; left != 0; left &= left - 1) {
+                struckBy_[cell][LowestDigit(left) - 1] = index;
+            }
+        });
+        made_.push_back(made);
         Apply(grid_, elimination);
     }
 
-    // The deduction relies on the digit being gone from the cell's candidates: if an
-    // elimination struck it, that elimination is needed, and so is what it relied on.
-    // Returns false when the digit was missing from the start.
-    bool Need(int cell, int digit) {
-        const int by = struckBy_[cell][digit - 1];
-        if (by == NotStruck) {
-            return false;
+    // Where the deduction relies on the digit being gone from the cell's candidates, and an
+    // elimination struck it, that elimination is needed, and so is what it relied on. Returns
+    // who struck it: an elimination of this step, a step before, or none (a peer holds it).
+    std::int16_t Need(int cell, int digit) {
+        const std::int16_t by = struckBy_[cell][digit - 1];
+        if (by >= 0 && !made_[by].isNeeded) {
+            made_[by].isNeeded = true;
+            NeedWhatItRestsOn(made_[by].step.pattern);
         }
-        Made& made = made_[by];
-        made.needed[cell] |= DigitBit(digit);
-        if (!made.isNeeded) {
-            made.isNeeded = true;
-            NeedWhatItRestsOn(made.elimination);
-        }
-        return true;
+        return by;
     }
 
     void NeedWhatItRestsOn(const Elimination& e) {
-        if (e.technique == Technique::BoxLine) {
-            // The digit is gone from the unit's cells outside the crossing.
-            for (const int cell : CellsOf(e.unit)) {
-                if (board_[cell] == 0 && !InUnit(cell, e.targetUnit)) {
-                    Need(cell, LowestDigit(e.digits));
+        for (const CellLimit& limit : e.cellLimits) {
+            for (int digit = 1; digit <= 9; ++digit) {
+                if ((limit.digits & DigitBit(digit)) == 0) {
+                    Need(limit.cell, digit);
                 }
             }
-            return;
         }
-        // The subset's cells have lost every other digit.
-        for (int i = 0; i < e.cellCount; ++i) {
-            for (int digit = 1; digit <= 9; ++digit) {
-                if ((e.digits & DigitBit(digit)) == 0) {
-                    Need(e.cells[i], digit);
+        for (const UnitLimit& limit : e.unitLimits) {
+            for (const int cell : CellsOf(limit.unit)) {
+                if (board_[cell] == 0 &&
+                    std::find(e.cells.begin(), e.cells.end(), cell) == e.cells.end()) {
+                    Need(cell, limit.digit);
                 }
             }
         }
@@ -111,29 +127,45 @@ class StepSearch {
     NextStep Explain(const Placement& placement) {
         NextStep step;
         step.outcome = StepOutcome::Placement;
-        std::vector<int> deciding = placement.technique == Technique::NakedSingle
-                                        ? DecideNakedSingle(placement)
-                                        : DecideHiddenSingle(placement);
-        step.placement = PlacementStep{placement.technique, CellAt(placement.cell), placement.digit,
-                                       std::nullopt, CellsAt(deciding)};
+        PlacementStep& p = step.placement;
+        p.technique = placement.technique;
+        p.cell = CellAt(placement.cell);
+        p.digit = placement.digit;
         if (placement.unit >= 0) {
-            step.placement.unit = UnitAt(placement.unit);
+            p.unit = UnitAt(placement.unit);
         }
+        p.deciding = CellsAt(placement.technique == Technique::NakedSingle
+                                 ? DecideNakedSingle(placement, p)
+                                 : DecideHiddenSingle(placement, p));
         for (const Made& made : made_) {
             if (made.isNeeded) {
-                step.eliminations.push_back(Described(made));
+                step.eliminations.push_back(made.step);
             }
         }
         return step;
     }
 
+    // Notes a candidate the placement needs gone; true when a digit on the board rules it out.
+    bool RuledOutByDigit(int cell, int digit, PlacementStep& p) {
+        switch (Need(cell, digit)) {
+            case NotStruck:
+                return true;
+            case StruckBefore:
+                AddStrike(p.struckBefore, cell, digit);
+                return false;
+            default:
+                AddStrike(p.struckHere, cell, digit);
+                return false;
+        }
+    }
+
     // A cell holding each other digit, looked for in the block first, then the row, then
     // the column; where none holds it, an elimination struck it.
-    std::vector<int> DecideNakedSingle(const Placement& placement) {
+    std::vector<int> DecideNakedSingle(const Placement& placement, PlacementStep& p) {
         std::vector<int> deciding;
         const int cell = placement.cell;
         for (int digit = 1; digit <= 9; ++digit) {
-            if (digit == placement.digit || Need(cell, digit)) {
+            if (digit == placement.digit || !RuledOutByDigit(cell, digit, p)) {
                 continue;
             }
             for (const int unit : {BlockUnit(cell), RowUnit(cell), ColumnUnit(cell)}) {
@@ -151,10 +183,11 @@ class StepSearch {
 
     // The unit's other empty cells, each ruled out by a cell holding the digit or by an
     // elimination. Of the holders, those that rule out most of what is left are taken first.
-    std::vector<int> DecideHiddenSingle(const Placement& placement) {
+    std::vector<int> DecideHiddenSingle(const Placement& placement, PlacementStep& p) {
         std::vector<int> open;
         for (const int cell : CellsOf(placement.unit)) {
-            if (cell != placement.cell && board_[cell] == 0 && !Need(cell, placement.digit)) {
+            if (cell != placement.cell && board_[cell] == 0 &&
+                RuledOutByDigit(cell, placement.digit, p)) {
                 open.push_back(cell);
             }
         }
@@ -188,34 +221,25 @@ class StepSearch {
         return best;
     }
 
-    static EliminationStep Described(const Made& made) {
-        const Elimination& e = made.elimination;
-        EliminationStep step{
-            e.technique,
-            UnitAt(e.unit),
-            UnitAt(e.targetUnit),
-            e.digits,
-            CellsAt(std::vector<int>(e.cells.begin(), e.cells.begin() + e.cellCount)),
-            {}};
-        for (int cell = 0; cell < CellCount; ++cell) {
-            if (made.needed[cell] != 0) {
-                step.struck.push_back(Strike{CellAt(cell), made.needed[cell]});
-            }
-        }
-        return step;
-    }
-
     const Digits& board_;
     CandidateGrid grid_;
+    const Reach reach_;
     std::vector<Made> made_;
-    // For each cell and digit, the index in made_ of the elimination that struck it.
+    // For each cell and digit, the index in made_ of the elimination that struck it, or
+    // StruckBefore or NotStruck.
     std::array<std::array<std::int16_t, 9>, CellCount> struckBy_{};
 };
 
 }  // namespace
 
-NextStep FindNextStep(const Digits& board) {
-    return StepSearch(board).Run();
+NextStep FindNextStep(const Digits& board, const StruckCandidates& before, bool oneSolution) {
+    return StepSearch(board, before, oneSolution).Run();
+}
+
+void Remember(const EliminationStep& elimination, StruckCandidates& struck) {
+    for (const Strike& strike : elimination.struck) {
+        struck[CellIndex(strike.cell)] |= strike.digits;
+    }
 }
 
 }  // namespace logic

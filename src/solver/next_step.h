@@ -1,7 +1,7 @@
 // The next step a person can take on a board, with what it rests on: the candidates that must
 // be struck first, if any, and the digit that can then be placed. The board's digits decide
-// the candidates; the player's pencil marks play no part. The techniques, their order and the
-// order of the search are those of the grader.
+// the candidates, less those that earlier steps struck; the player's pencil marks play no
+// part. The techniques, their order and the order of the search are those of the grader.
 #pragma once
 
 #include <optional>
@@ -20,18 +20,13 @@ struct Strike {
     friend bool operator==(const Strike&, const Strike&) = default;
 };
 
-// Candidates ruled out by box/line reduction or a naked subset, on the way to a placement.
+// For every cell, candidates struck by steps shown before.
+using StruckCandidates = std::array<DigitMask, CellCount>;
+
+// Candidates ruled out on the way to a placement.
 struct EliminationStep {
-    Technique technique;
-    // Box/line: the unit in which the digit can only go where it crosses `targetUnit` (the
-    // block when pointing, the line when claiming). Naked subset: its unit.
-    Unit unit;
-    // Whose other cells lose the digits: for a naked subset the same unit.
-    Unit targetUnit;
-    DigitMask digits;         // box/line: the one digit; naked subset: its digits
-    std::vector<Cell> cells;  // the deciding cells: where the digit(s) can still go
-    // The candidates struck that the placement needs gone, in grid-row order; the step may
-    // strike others as well.
+    Elimination pattern;  // as the technique found it
+    // Every candidate it strikes, in grid-row order.
     std::vector<Strike> struck;
 };
 
@@ -43,8 +38,13 @@ struct PlacementStep {
     std::optional<Unit> unit;  // hidden single: the unit in which the digit has no other place
     // The cells whose digits decide it: for a naked single a cell holding each other digit
     // that its row, column or block holds; for a hidden single cells holding the digit that
-    // rule it out of the unit's other empty cells. What they leave open, the eliminations close.
+    // rule it out of the unit's other empty cells.
     std::vector<Cell> deciding;
+    // What the digits leave open, struck candidates close: those that the eliminations of this
+    // step struck, and those that steps before it struck. For a naked single they lie in its
+    // cell, for a hidden single in the unit's other cells.
+    std::vector<Strike> struckHere;
+    std::vector<Strike> struckBefore;
 };
 
 enum class StepOutcome : std::uint8_t {
@@ -64,7 +64,12 @@ struct NextStep {
 };
 
 // The simplest step on the board (grid-row order, 0 = empty), whose digits are taken to be
-// right.
-NextStep FindNextStep(const Digits& board);
+// right, after the candidates `before` were struck. The unique rectangle is used only when the
+// puzzle is known to have one solution.
+NextStep FindNextStep(const Digits& board, const StruckCandidates& before = {},
+                      bool oneSolution = true);
+
+// Notes the candidates the elimination strikes, so that later steps build on them.
+void Remember(const EliminationStep& elimination, StruckCandidates& struck);
 
 }  // namespace logic

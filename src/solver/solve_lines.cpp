@@ -2,6 +2,10 @@
 
 #include <cstdio>
 
+#include "solver/logic_givens.h"
+#include "solver/solution_search.h"
+#include "solver/step_words.h"
+
 namespace solver {
 
 namespace {
@@ -98,11 +102,10 @@ void AppendAnswer(std::string& out, const GridDigits& grid, PuzzleOutcome outcom
     out.push_back('\n');
 }
 
-LinesSummary SolveLines(std::string_view text, std::string_view source, SolverEngine& engine,
-                        std::string& out, std::string& errors) {
+LinesSummary AnswerLines(std::string_view text, std::string_view source, std::string& out,
+                         std::string& errors, const AnswerPuzzle& answer) {
     LinesSummary summary;
     GridDigits puzzle{};
-    GridDigits grid{};
     std::string problem;
     std::size_t lineNumber = 0;
     while (!text.empty()) {
@@ -113,12 +116,10 @@ LinesSummary SolveLines(std::string_view text, std::string_view source, SolverEn
         switch (ParsePuzzleLine(line, puzzle, problem)) {
             case LineKind::Skipped:
                 break;
-            case LineKind::Puzzle: {
+            case LineKind::Puzzle:
                 ++summary.puzzles;
-                const PuzzleOutcome outcome = SolvePuzzle(engine, puzzle, grid);
-                AppendAnswer(out, grid, outcome);
+                answer(out, puzzle);
                 break;
-            }
             case LineKind::Malformed:
                 ++summary.malformed;
                 errors.append(source);
@@ -131,6 +132,80 @@ LinesSummary SolveLines(std::string_view text, std::string_view source, SolverEn
         }
     }
     return summary;
+}
+
+LinesSummary SolveLines(std::string_view text, std::string_view source, SolverEngine& engine,
+                        std::string& out, std::string& errors) {
+    GridDigits grid{};
+    return AnswerLines(text, source, out, errors,
+                       [&engine, &grid](std::string& answers, const GridDigits& puzzle) {
+                           const PuzzleOutcome outcome = SolvePuzzle(engine, puzzle, grid);
+                           AppendAnswer(answers, grid, outcome);
+                       });
+}
+
+namespace {
+
+void AppendPuzzle(std::string& out, const GridDigits& puzzle) {
+    for (const int digit : puzzle) {
+        out.push_back(static_cast<char>('0' + digit));
+    }
+}
+
+}  // namespace
+
+void AppendRating(std::string& out, const GridDigits& puzzle) {
+    AppendPuzzle(out, puzzle);
+    const std::string clash = logic::DescribeClash(puzzle);
+    const int solutions = clash.empty() ? logic::CountSolutions(puzzle, 2) : 0;
+    if (solutions == 0) {
+        out += " 0 - geen oplossing";
+        out += clash.empty() ? "" : ": " + clash;
+    } else if (solutions > 1) {
+        out += " meer - meer dan \u00e9\u00e9n oplossing";
+    } else if (const logic::Grading grading = logic::Grade(puzzle);
+               grading.outcome == logic::Outcome::Solved) {
+        int givens = 0;
+        for (const int digit : puzzle) {
+            givens += digit != 0 ? 1 : 0;
+        }
+        const int difficulty = logic::DifficultyOf(grading.hardest, givens);
+        out += " 1 " + std::to_string(difficulty) + " " + logic::LevelName(difficulty) + ": " +
+               logic::InfoOf(grading.hardest).name;
+    } else {
+        out += " 1 - te moeilijk: de technieken van het spel maken hem niet af";
+    }
+    out.push_back('\n');
+}
+
+void AppendExplanation(std::string& out, const GridDigits& puzzle) {
+    AppendPuzzle(out, puzzle);
+    out.push_back('\n');
+    const std::string clash = logic::DescribeClash(puzzle);
+    const int solutions = clash.empty() ? logic::CountSolutions(puzzle, 2) : 0;
+    if (solutions == 0) {
+        out += "Geen oplossing" + (clash.empty() ? std::string() : ": " + clash) + ".\n\n";
+        return;
+    }
+    if (solutions > 1) {
+        out += "Deze puzzel heeft meer dan \u00e9\u00e9n oplossing.\n";
+    }
+    logic::Digits board = puzzle;
+    logic::StruckCandidates struck{};
+    for (;;) {
+        const logic::NextStep step = logic::FindNextStep(board, struck, solutions == 1);
+        if (step.outcome != logic::StepOutcome::Placement) {
+            out += logic::Describe(step.outcome) + "\n\n";
+            return;
+        }
+        for (const logic::EliminationStep& elimination : step.eliminations) {
+            out += logic::Describe(elimination) + "\n";
+            logic::Remember(elimination, struck);
+        }
+        out += logic::Describe(step.placement) + "\n";
+        board[logic::CellIndex(step.placement.cell)] =
+            static_cast<std::uint8_t>(step.placement.digit);
+    }
 }
 
 }  // namespace solver

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,9 +39,25 @@ struct LinesSummary {
     std::size_t malformed = 0;
 };
 
+// Appends what is said of a puzzle to out.
+using AnswerPuzzle = std::function<void(std::string& out, const GridDigits& puzzle)>;
+
 // Answers every puzzle line of text into out, in order. Each malformed line adds a message
 // "<source>:<line number>: <problem>" and a line feed to errors.
+LinesSummary AnswerLines(std::string_view text, std::string_view source, std::string& out,
+                         std::string& errors, const AnswerPuzzle& answer);
+// The solver window's answer to each puzzle line.
 LinesSummary SolveLines(std::string_view text, std::string_view source, SolverEngine& engine,
                         std::string& out, std::string& errors);
+
+// How hard a puzzle is, in one line: the puzzle ("0" for an empty cell), its solutions ("0", "1"
+// or "meer"), the difficulty 2..8 of the game that it belongs to ("-" for none), and in Dutch
+// the difficulty's name and the hardest technique it needs, or why it has none:
+//   <puzzle> 1 6 zeer moeilijk: verborgen paar
+//   <puzzle> 0 - geen oplossing: de 5 staat meer dan eens in rij 1
+void AppendRating(std::string& out, const GridDigits& puzzle);
+// The puzzle, the steps of the game's "Volgende stap" from its givens to the end, one part to a
+// line in the game's own Dutch words, and an empty line.
+void AppendExplanation(std::string& out, const GridDigits& puzzle);
 
 }  // namespace solver

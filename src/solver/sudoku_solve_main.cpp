@@ -1,4 +1,5 @@
-// sudoku-solve: solves puzzles given one per line with the logic solver of the game.
+// sudoku-solve: solves puzzles given one per line with the logic solver of the game, or rates
+// them, or explains them step by step as the game's hint does.
 
 #include <cerrno>
 #include <cstdio>
@@ -7,15 +8,17 @@
 #include <string_view>
 #include <vector>
 
+#include "solver/logic_techniques.h"
 #include "solver/solve_lines.h"
 
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: sudoku-solve [FILE]...\n"
+    "Usage: sudoku-solve [--rate | --explain] [FILE]...\n"
     "Solve Sudoku puzzles by logic alone, the way the game's solver window does:\n"
     "elimination, naked and hidden singles, box/line reduction and naked subsets of\n"
-    "two to four cells, without guessing.\n"
+    "two to four cells, without guessing; or rate them, or explain them step by step,\n"
+    "the way the game does.\n"
     "\n"
     "Puzzles are read from each FILE in turn, or from standard input when no FILE is\n"
     "given or FILE is \"-\". Each puzzle is one line of 81 characters, the grid row by\n"
@@ -34,11 +37,31 @@ constexpr const char* kHelp =
     "number, and the next line is read.\n"
     "\n"
     "Options:\n"
+    "  --rate      for each puzzle one line: the puzzle (0 for an empty cell), its\n"
+    "              number of solutions (0, 1 or meer), the game's difficulty 2-8 that\n"
+    "              it belongs to (- for none) and, in Dutch, the difficulty's name and\n"
+    "              the hardest technique it needs, or why it has none\n"
+    "  --explain   for each puzzle: the puzzle, then the steps of the game's\n"
+    "              \"Volgende stap\" from the givens to the end, one to a line, in the\n"
+    "              game's Dutch words, and an empty line\n"
     "  -h, --help  show this help and exit\n"
     "  --          treat the arguments after it as file names\n"
     "\n"
     "Exit status: 0 if every line read was a puzzle or skipped, 1 if a line was\n"
-    "malformed or a file could not be read, 2 for a wrong option.\n";
+    "malformed or a file could not be read, 2 for a wrong option.\n"
+    "\n"
+    "The techniques of --rate and --explain, simplest first, by the difficulty of\n"
+    "their band:\n";
+
+enum class Task { Solve, Rate, Explain };
+
+// The help, and the ladder of techniques with the band each belongs to.
+void PrintHelp() {
+    std::fputs(kHelp, stdout);
+    for (const logic::TechniqueInfo& info : logic::Ladder()) {
+        std::printf("  %d  %s: %s\n", info.band, info.name, info.explanation);
+    }
+}
 
 bool ReadAll(std::FILE* file, std::string& text) {
     text.clear();
@@ -63,13 +86,20 @@ void Write(std::FILE* stream, const std::string& text) {
 int main(int argc, char** argv) {
     std::vector<std::string_view> files;
     bool optionsDone = false;
+    Task task = Task::Solve;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (!optionsDone && (arg == "-h" || arg == "--help")) {
-            std::fputs(kHelp, stdout);
+            PrintHelp();
             return 0;
         }
-        if (!optionsDone && arg == "--") {
+        if (!optionsDone && (arg == "--rate" || arg == "--explain")) {
+            if (task != Task::Solve) {
+                std::fputs("sudoku-solve: --rate and --explain go one at a time\n", stderr);
+                return 2;
+            }
+            task = arg == "--rate" ? Task::Rate : Task::Explain;
+        } else if (!optionsDone && arg == "--") {
             optionsDone = true;
         } else if (!optionsDone && arg.size() > 1 && arg.front() == '-') {
             std::fprintf(stderr,
@@ -107,8 +137,13 @@ int main(int argc, char** argv) {
         out.clear();
         errors.clear();
         out.reserve(text.size() / 82 * 90 + 90);
+        const std::string_view source = fromStdin ? "<stdin>" : name;
         const auto summary =
-            solver::SolveLines(text, fromStdin ? "<stdin>" : name, engine, out, errors);
+            task == Task::Solve
+                ? solver::SolveLines(text, source, engine, out, errors)
+                : solver::AnswerLines(
+                      text, source, out, errors,
+                      task == Task::Rate ? solver::AppendRating : solver::AppendExplanation);
         Write(stdout, out);
         if (summary.malformed > 0) {
             std::fflush(stdout);

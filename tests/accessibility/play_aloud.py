@@ -27,10 +27,15 @@ def wait_for(predicate, seconds, what):
     fail("waited %d s for %s" % (seconds, what))
 
 
-def key(*keys):
-    # Slowly enough for each key's words to be said before the next key cuts them short.
-    subprocess.run(["xdotool", "key"] + list(keys), check=True)
-    time.sleep(0.3)
+def key(name, spoken_file):
+    """Presses a key and waits until Orca has said what it says to it, so that the next key does
+    not cut that short, however busy the machine."""
+    before = os.path.getsize(spoken_file)
+    subprocess.run(["xdotool", "key", name], check=True)
+    deadline = time.time() + 5
+    while time.time() < deadline and os.path.getsize(spoken_file) == before:
+        time.sleep(0.05)
+    time.sleep(0.15)
 
 
 def stable(line):
@@ -53,21 +58,21 @@ def main():
 
     # Row by row, there and back, typing every missing number.
     solution = kept["solution"]
-    key("F3")
+    key("F3", spoken_file)
     for row in range(9):
         columns = range(9) if row % 2 == 0 else range(8, -1, -1)
         for step, column in enumerate(columns):
             if step:
-                key("Right" if row % 2 == 0 else "Left")
+                key("Right" if row % 2 == 0 else "Left", spoken_file)
             index = row * 9 + column
             if kept["cells"][index][0] == 0:
-                key(solution[index])
+                key(solution[index], spoken_file)
         if row < 8:
-            key("Down")
+            key("Down", spoken_file)
     wait_for(lambda: "foutloos" in spoken(), 20, "the completion")
     time.sleep(2)
     subprocess.run(["xdotool", "type", "--delay", "100", "Orca"], check=True)
-    key("Return")
+    key("Return", spoken_file)
     time.sleep(3)
 
     said = [line.strip() for line in spoken().splitlines() if stable(line.strip())]

@@ -1,9 +1,11 @@
 #include "core/base_grids.h"
 #include "core/givens.h"
+#include "core/puzzle_maker.h"
 #include "core/random.h"
 #include "solver/logic_grader.h"
 #include "solver/logic_test_support.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -140,39 +142,79 @@ class TestGenerator : public QObject {
 
     void chanceWithOneSolution_data() {
         QTest::addColumn<int>("difficulty");
+        QTest::addColumn<bool>("symmetric");
+        QTest::addColumn<int>("puzzles");
         QTest::addColumn<double>("givens");  // on average
-        for (int difficulty = MinDifficulty; difficulty <= MaxDifficulty; ++difficulty) {
-            QTest::addRow("%d", difficulty) << difficulty
-                                            << (difficulty == 2   ? 40.0
-                                                : difficulty == 3 ? 27.0
-                                                                  : 0.0);
-        }
+        QTest::newRow("2") << 2 << false << 200 << 40.0;
+        QTest::newRow("3") << 3 << false << 200 << 27.0;
+        QTest::newRow("4") << 4 << false << 200 << 0.0;
+        QTest::newRow("5") << 5 << false << 50 << 0.0;
+        QTest::newRow("8") << 8 << false << 50 << 0.0;
+        QTest::newRow("2, symmetric") << 2 << true << 200 << 40.0;
+        QTest::newRow("6, symmetric") << 6 << true << 50 << 0.0;
+        QTest::newRow("7, symmetric") << 7 << true << 20 << 0.0;
     }
     // The game's own grids and symmetries: every puzzle has exactly one solution, the old share
-    // of givens where the difficulty keeps it, and the hardest difficulty always asks more than
-    // singles.
+    // of givens where the difficulty keeps it, the band the difficulty names, and the givens
+    // symmetric when asked.
     void chanceWithOneSolution() {
         QFETCH(int, difficulty);
+        QFETCH(bool, symmetric);
+        QFETCH(int, puzzles);
         QFETCH(double, givens);
         GameSettings settings;
         settings.Difficulty = difficulty;
+        settings.SymmetricGivens = symmetric;
         Random random(static_cast<std::uint64_t>(difficulty));
-        constexpr int Puzzles = 200;
         std::size_t given = 0;
-        for (int k = 0; k < Puzzles; ++k) {
+        for (int k = 0; k < puzzles; ++k) {
             const Grid solution =
                 TransformedGrid(random.Draw(BaseGridCount), random.Draw(TransformationCount));
             const PuzzleGivens chosen = ChooseGivens(solution, settings, random);
             QCOMPARE(logic_test::CountPlainly(Puzzle(solution, chosen.cells), 2), 1);
             QVERIFY(chosen.graded && chosen.hardest);
-            if (difficulty == MaxDifficulty) {
-                QVERIFY(*chosen.hardest > logic::Technique::HiddenSingle);
+            QCOMPARE(chosen.level, difficulty);
+            if (difficulty >= 5) {
+                QCOMPARE(logic::BandOf(*chosen.hardest), difficulty);
+            }
+            for (std::size_t i = 0; symmetric && i < chosen.cells.size(); ++i) {
+                QCOMPARE(chosen.cells[i], chosen.cells[80 - i]);
             }
             given += chosen.cells.count();
         }
         if (givens > 0) {
-            QVERIFY(std::abs(static_cast<double>(given) / Puzzles - givens) < 0.5);
+            QVERIFY(std::abs(static_cast<double>(given) / puzzles - givens) < 0.5);
         }
+    }
+
+    // The maker makes the puzzle asked for last on a thread of its own, and gives it when it is
+    // ready: of a grid and a symmetry drawn from the game's source, or of a solution brought in.
+    void madeOnAThreadOfItsOwn() {
+        Random random(9);
+        PuzzleMaker maker(random);
+        QSignalSpy ready(&maker, &PuzzleMaker::ready);
+        GameSettings settings;
+        settings.Difficulty = 7;
+        maker.Prepare(settings);
+        settings.Difficulty = 6;
+        maker.Prepare(settings);
+        maker.Prepare(settings);  // on its way already
+        QVERIFY(ready.wait(20000));
+        std::optional<MadePuzzle> made = maker.Take();
+        QVERIFY(made && made->origin && !maker.Take());
+        QCOMPARE(made->solution, TransformedGrid(made->origin->first, made->origin->second));
+        QCOMPARE(made->givens.level, 6);
+        QCOMPARE(logic::BandOf(*made->givens.hardest), 6);
+
+        maker.Prepare(settings, TransformedGrid(3, 2));
+        QVERIFY(ready.wait(20000));
+        made = maker.Take();
+        QVERIFY(made && !made->origin);
+        QCOMPARE(made->solution, TransformedGrid(3, 2));
+        QCOMPARE(logic_test::CountPlainly(Puzzle(made->solution, made->givens.cells), 2), 1);
+        // The puzzle given up never came.
+        QTest::qWait(50);
+        QCOMPARE(ready.count(), 2);
     }
 
     void patternsAreGradedAsTheyStand_data() {
@@ -201,5 +243,5 @@ class TestGenerator : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestGenerator)
+QTEST_GUILESS_MAIN(TestGenerator)
 #include "test_generator.moc"

@@ -91,7 +91,7 @@ class TestSavedGame : public QObject {
         QTest::newRow("not JSON") << QByteArray("{") << QByteArray("[");
         QTest::newRow("cut short") << QByteArray("\"moves\"") << QByteArray("");
         QTest::newRow("another version")
-            << QByteArray("\"sudoku\":1") << QByteArray("\"sudoku\":2");
+            << QByteArray("\"sudoku\":2") << QByteArray("\"sudoku\":3");
         QTest::newRow("a solution that is none")
             << QByteArray("\"solution\":\"") << QByteArray("\"solution\":\"1");
         QTest::newRow("no givens") << QByteArray("\"givens\"") << QByteArray("\"givenz\"");

@@ -35,6 +35,35 @@ Technique Easier(Technique technique) {
     return static_cast<Technique>(static_cast<int>(technique) - 1);
 }
 
+QList<QByteArray> DataLines(const QString& name) {
+    QFile file(qEnvironmentVariable("SUDOKU_TEST_DATA") + "/solver/" + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qFatal("cannot read %s", qPrintable(file.fileName()));
+    }
+    QList<QByteArray> lines;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#')) {
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+// The kept puzzles, qqwing's of every difficulty and the hard ones, with their solutions.
+QList<std::pair<Digits, Digits>> HardPuzzles() {
+    QList<std::pair<Digits, Digits>> puzzles;
+    const QList<QByteArray> corpus = DataLines("puzzles.txt");
+    const QList<QByteArray> solutions = DataLines("solutions.txt");
+    for (qsizetype i = 0; i < corpus.size(); ++i) {
+        puzzles.append({Parse(corpus[i]), Parse(solutions[i])});
+    }
+    for (const QByteArray& line : DataLines("hard.txt")) {
+        const QList<QByteArray> pair = line.split(' ');
+        puzzles.append({Parse(pair[0]), Parse(pair[1])});
+    }
+    return puzzles;
+}
+
 }  // namespace
 
 class TestLogicGrader : public QObject {
@@ -57,12 +86,30 @@ class TestLogicGrader : public QObject {
         QTest::newRow("naked pair")
             << "6..59...481....63..4..8.......2...7.3..71....9..6....1.......6...495....7.3...4.."
             << Outcome::Solved << Technique::NakedPair;
+        QTest::newRow("hidden pair")
+            << "4..7...98.7.....3.....24....8..7.....3..5...9..16....3......125.1..........4.8..."
+            << Outcome::Solved << Technique::HiddenPair;
         QTest::newRow("naked triple")
-            << "2.41.5...7..42..3...83.......1.6248.........6......9.3......1.9...648....73......"
+            << ".4...3......7.4..11..2.......7....95........4.3...8.....48..5.9..93..78..8..52.43"
             << Outcome::Solved << Technique::NakedTriple;
+        QTest::newRow("x-wing")
+            << "3...2.5.757...6....96..4.1...2.3...9...9..........21........7..4....125.6.32..9.."
+            << Outcome::Solved << Technique::XWing;
+        QTest::newRow("swordfish")
+            << "1...8.5....9.....2.8.6.....9....2......1.....5....8.9.....3..1.76..1.2..2.19..87."
+            << Outcome::Solved << Technique::Swordfish;
         QTest::newRow("naked quad")
-            << ".8..6.9..1...8.5..53..41.7..56....1.8.1..34..........7.....81......94......5...92"
+            << ".6...53.8.......2.28..4.......1....9......8...5.8.3642.......9..29..64.3.3..5.2.1"
             << Outcome::Solved << Technique::NakedQuad;
+        QTest::newRow("xy-wing")
+            << "......35.9.47....1........963..9....2.546......75.3.2...1...94..7....1......5..3."
+            << Outcome::Solved << Technique::XYWing;
+        QTest::newRow("unique rectangle")
+            << "..37...4.54..3..........1...37...42..9547..8.4...............3.32..4..57...81..9."
+            << Outcome::Solved << Technique::UniqueRectangle;
+        QTest::newRow("x-chain")
+            << "....5.8...14..23......1...4..........328....1...27...3.45..91..2..7...4.9......52"
+            << Outcome::Solved << Technique::XChain;
         QTest::newRow("full grid") << kFullGrid << Outcome::Solved << Technique::NakedSingle;
         QTest::newRow("beyond these techniques")
             << "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3.."
@@ -92,7 +139,7 @@ class TestLogicGrader : public QObject {
         QCOMPARE(grading.uses[static_cast<int>(hardest)] > 0, empty > 0);
         // The hardest technique was needed: without it the grader gets stuck.
         if (hardest != Technique::NakedSingle) {
-            QCOMPARE(Grade(Parse(puzzle), Easier(hardest)).outcome, Outcome::Stuck);
+            QCOMPARE(Grade(Parse(puzzle), {Easier(hardest)}).outcome, Outcome::Stuck);
         }
     }
 
@@ -118,9 +165,9 @@ class TestLogicGrader : public QObject {
             for (int k = 0; k < givens; ++k) {
                 puzzle[cells[k]] = solution[cells[k]];
             }
-            const Grading grading = Grade(puzzle);
+            const Grading grading = Grade(puzzle, {Technique::XYChain, false});
             CandidateGrid filled(puzzle);
-            Fill(filled, Technique::NakedQuad);
+            Fill(filled, {Technique::XYChain, false});
             QCOMPARE(filled.IsSolved(), grading.outcome == Outcome::Solved);
             QCOMPARE(grading.outcome == Outcome::Contradiction, false);
             if (grading.outcome == Outcome::Solved) {
@@ -131,6 +178,36 @@ class TestLogicGrader : public QObject {
         }
         // Enough of them were solved for the check to mean something.
         QVERIFY(solvedCount > 0);
+    }
+
+    // Taking the simplest step again and again, no technique strikes a digit of the solution or
+    // places a wrong one, and each is put to the test.
+    void noWrongStepOnHardPuzzles() {
+        std::array<int, TechniqueCount> uses{};
+        for (const auto& [puzzle, solution] : HardPuzzles()) {
+            CandidateGrid grid(puzzle);
+            for (;;) {
+                const Deduction next = FindSimplest(grid, {});
+                if (const auto* p = std::get_if<Placement>(&next)) {
+                    QCOMPARE(p->digit, int(solution[p->cell]));
+                    ++uses[static_cast<int>(p->technique)];
+                    Apply(grid, *p);
+                } else if (const auto* e = std::get_if<Elimination>(&next)) {
+                    e->targets.ForEach([&](int cell) {
+                        QVERIFY(e->StrikesFrom(grid, cell) != 0);
+                        QCOMPARE(e->StrikesFrom(grid, cell) & DigitBit(solution[cell]), 0);
+                    });
+                    ++uses[static_cast<int>(e->technique)];
+                    Apply(grid, *e);
+                } else {
+                    break;
+                }
+            }
+            QVERIFY(!grid.IsContradictory());
+        }
+        for (const TechniqueInfo& info : Ladder()) {
+            QVERIFY2(uses[static_cast<int>(info.technique)] > 0, info.name);
+        }
     }
 
     void countSolutions_data() {

@@ -1,5 +1,6 @@
 #include "ui/dialogs/config.h"
 
+#include "core/givens.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
@@ -21,6 +22,8 @@ constexpr ControlSpec ConfigLayout[] = {
     {"HScroll1", ControlKind::HScroll, "Frame1", "", 210, 300, 1260, 270},
     {"Label3", ControlKind::Label, "Frame1", "", 1590, 330},
     {"Label2", ControlKind::Label, "Frame1", "Moeilijkheidsgraad", 180, 660},
+    // The name of the difficulty, under its number.
+    {"LabelNiveau", ControlKind::Label, "Frame1", "", 1590, 660},
     {"Image1", ControlKind::Label, "Frame1", "", 1920, 270},
     {"Label6", ControlKind::Label, "Frame1", "Kleur te plaatsen getallen", 150, 1320},
     {"Label4", ControlKind::BorderLabel, "Frame1", "", 150, 1560, 1365, 870},
@@ -41,7 +44,7 @@ constexpr ControlSpec ConfigLayout[] = {
     {"Label7", ControlKind::BorderLabel, "Frame1", "", 3515, 2100, 900, 375},
     {"OkKnop", ControlKind::Button, "Frame1", "Ok", 3545, 2130, 840, 315},
     // Below the classic settings, a check box for each switch.
-    {"Frame2", ControlKind::Frame, "", "", 90, 2535, 4560, 1005},
+    {"Frame2", ControlKind::Frame, "", "", 90, 2535, 4560, 1275},
 };
 
 // The switches' check boxes stand one below the other in Frame2.
@@ -79,7 +82,7 @@ void Config::Form_Load() {
     SetControlColour(this, QPalette::WindowText, CaptionColour);
     SetControlColour(this, QPalette::ButtonText, CaptionColour);
     setFont(DialogFont());
-    SizeWindowTwips(this, 4800, 4005);
+    SizeWindowTwips(this, 4800, 4275);
     controls_ = std::make_unique<Controls>(this, ConfigLayout);
     const Controls& c = *controls_;
     int top = SwitchTop;
@@ -100,6 +103,7 @@ void Config::Form_Load() {
     hScroll3_ = c.Get<QScrollBar>("HScroll3");
     hScroll4_ = c.Get<QScrollBar>("HScroll4");
     label3_ = c.Get<QLabel>("Label3");
+    levelName_ = c.Get<QLabel>("LabelNiveau");
     label5_ = c.Get<QLabel>("Label5");
     checkPatroon_ = c.Get<QCheckBox>("CheckPatroon");
     checkZet_ = c.Get<QCheckBox>("CheckZet");
@@ -158,6 +162,8 @@ void Config::HScroll1_Change() {
     settings_.Difficulty = hScroll1_->value();
     label3_->setText(QString::number(settings_.Difficulty));
     label3_->adjustSize();
+    levelName_->setText(LevelName(settings_.Difficulty));
+    levelName_->adjustSize();
     emit SettingsChanged();
 }
 

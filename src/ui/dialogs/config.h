@@ -51,6 +51,7 @@ class Config : public QDialog {
     QScrollBar* hScroll3_ = nullptr;
     QScrollBar* hScroll4_ = nullptr;
     QLabel* label3_ = nullptr;
+    QLabel* levelName_ = nullptr;
     QLabel* label5_ = nullptr;
     QCheckBox* checkPatroon_ = nullptr;
     QCheckBox* checkZet_ = nullptr;

@@ -1,10 +1,7 @@
 // The menus' and the command column's actions, the stopwatch and the help pages.
-#include "core/base_grids.h"
-#include "core/givens.h"
 #include "core/maker.h"
 #include "platform/controls.h"
 #include "platform/files.h"
-#include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/pictures.h"
 #include "platform/shell.h"
@@ -48,32 +45,6 @@ void Main::changeEvent(QEvent* event) {
         model_.HoldClock(isMinimized(), Stopwatch::Clock::now());
     }
     QMainWindow::changeEvent(event);
-}
-
-void Main::GeneratePuzzle() {
-    ShowBusyPointer();
-    const int n = random_.Draw(BaseGridCount);
-    const int t = random_.Draw(TransformationCount);
-    model_.SetOrigin(n, t);
-    LayOutPuzzle(TransformedGrid(n, t));
-    ShowArrowPointer();
-}
-
-void Main::LayOutPuzzle(const Grid& solution) {
-    model_.LayOut(solution, ChooseGivens(solution, settings_, random_));
-    StartKlok();
-}
-
-void Main::FileNieuw_Click() {
-    // A stray key does not throw a game in progress away.
-    if (model_.HasMoves() &&
-        !Ask(this,
-             QStringLiteral("U bent met deze puzzel bezig. Wilt u een nieuwe puzzel beginnen? "
-                            "Wat u hebt ingevuld, gaat dan verloren."),
-             QStringLiteral("Nieuwe puzzel"), QStringLiteral("Doorspelen"))) {
-        return;
-    }
-    GeneratePuzzle();
 }
 
 void Main::Knoptext_Click(int index) {

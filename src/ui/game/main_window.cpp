@@ -100,6 +100,8 @@ void Main::Form_Load() {
     picView_ = new SurfaceView(pic_, frame1);
     // The program's icon is drawn with text, whose fonts the window's first look does not need.
     AfterFirstPaint(picView_, [this] { setWindowIcon(Plaatjes::ProgramIcon()); });
+    // The first new puzzle is made while the player looks at the window.
+    AfterFirstPaint(picView_, [this] { PreparePuzzle(); });
     picView_->setObjectName(QStringLiteral("Pic"));
     PlaceTwips(picView_, PicLeft, PicTop, board::BoardTwips, board::BoardTwips);
     pic2View_ = new SurfaceView(pic2_, frame1);
@@ -176,6 +178,7 @@ void Main::Form_Load() {
     boardControls_.Shape1 = shape1_;
     boardControls_.GetalLabel = getalLabel_;
     ConnectModel();
+    ConnectPuzzleMaker();
 
     connect(picView_, &SurfaceView::MouseDown, this, &Main::Pic_MouseDown);
     connect(picView_, &SurfaceView::MouseMove, this,

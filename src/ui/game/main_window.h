@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/game_model.h"
+#include "core/puzzle_maker.h"
 #include "core/random.h"
 #include "core/score_list.h"
 #include "core/settings.h"
@@ -43,6 +44,7 @@ class Main : public QMainWindow {
     ScoreList& Scores() { return scores_; }
     UserFiles& Files() { return files_; }
     Board& GameBoard() { return board_; }
+    const PuzzleMaker& Puzzles() const { return maker_; }
     Surface& PicSurface() { return pic_; }
     Surface& Pic2Surface() { return board_.SolutionBoard(); }
     // Command i (1..5) of the command column; command 4 is "Oplossing".
@@ -50,9 +52,12 @@ class Main : public QMainWindow {
 
     // Restarts the stopwatch from zero.
     void StartKlok();
-    // A new game from one of the base grids under one of the symmetries.
+    // A new game from one of the base grids under one of the symmetries. Where the givens take
+    // many tries, the puzzle made ahead is laid out, or, while it is still being made, the info
+    // line shows the search and the game follows once it is found.
     void GeneratePuzzle();
-    // A new game of this solution: its givens chosen, drawn, and the clock started.
+    // A new game of this solution: its givens chosen, drawn, and the clock started; where they
+    // take many tries, once they are found.
     void LayOutPuzzle(const Grid& solution);
     // Writes what changed in the settings and the scores and is not written yet.
     void SaveFiles();
@@ -138,8 +143,18 @@ class Main : public QMainWindow {
     void KeepGame();
     // Keeps the game and waits until it is on the disk.
     void KeepGameNow();
+    void ConnectPuzzleMaker();
+    // The settings changed or a puzzle was laid out: the next new puzzle is made ahead for the
+    // settings as they are, where its givens take many tries, or the one awaited follows them.
+    void PreparePuzzle();
+    // Lays out the puzzle asked for as soon as it is made.
+    void AwaitPuzzle();
+    void LayOutMadePuzzle();
+    void ShowPuzzleSearch();
     // Takes the marks of the next step away, once the player moves on.
     void ForgetAdvice();
+    // The marks of the next step over the board: cells, units, struck candidates and links.
+    void PaintStep(QPainter& painter);
     // Acts on one of the board's keys; false for any other key.
     bool BoardKey(const QKeyEvent& key);
     // The window at a scale of its original size, within the screen.
@@ -169,6 +184,10 @@ class Main : public QMainWindow {
     ScoreList scores_;
     UserFiles files_;
     Random random_;
+    PuzzleMaker maker_{random_};
+    // The player asked for a puzzle that is still being made; meanwhile the info line tells.
+    bool awaitingPuzzle_ = false;
+    QTimer puzzleSearch_;
     Surface pic_;
     Surface pic2_;
     std::unique_ptr<Controls> controls_;
@@ -182,6 +201,8 @@ class Main : public QMainWindow {
     std::vector<OverlayMark> stepMarks_;
     StepAdvice advice_;
     std::size_t advicePart_ = 0;
+    // The candidates that the advice shown on this puzzle struck, on which the next builds.
+    logic::StruckCandidates struck_{};
     QLabel* getalLabel_ = nullptr;
     QTextBrowser* webBrowser_ = nullptr;
     QLabel* label2_ = nullptr;  // the clock

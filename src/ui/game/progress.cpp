@@ -38,6 +38,7 @@ void ShowOverFace(QPainter& painter, const QImage& picture, const QRect& face, b
 
 void Main::ConnectModel() {
     connect(&model_, &GameModel::laidOut, this, [this] {
+        struck_ = {};
         ForgetAdvice();
         board_.DrawPuzzle();
         ShowNumberButtons();
@@ -172,7 +173,7 @@ void Main::PaintOverBoard(QPainter& painter, const QImage& picture) {
             }
         }
     }
-    PaintMarks(painter, pic_, stepMarks_);
+    PaintStep(painter);
 }
 
 void Main::ShowShownCorrectCount() {

@@ -49,6 +49,8 @@ void Main::ToolsGonfig_Click() {
         const QString path = DataPath(PreferencesFileName);
         files_.Written(path, WritePreferences(path, settings_).failure);
         picView_->update();  // the marks over the board follow their switches
+        // The next new puzzle is made for the settings as they are now.
+        PreparePuzzle();
     });
     Run(config);
 }

@@ -110,7 +110,7 @@ class TestConfig : public QObject {
         Settings settings;
         QCOMPARE(settings.dialog->windowTitle(), QStringLiteral(" Tools"));
         // The switches below the classic settings make the window taller.
-        QCOMPARE(settings.dialog->size(), QSize(312, 240));
+        QCOMPARE(settings.dialog->size(), QSize(312, 258));
         int captions = 0;
         for (const char* name : {"Frame1", "Frame2"}) {
             QWidget* frame = Find(settings.dialog.get(), name);
@@ -147,7 +147,7 @@ class TestConfig : public QObject {
                 }
             }
         }
-        QCOMPARE(captions, 14);
+        QCOMPARE(captions, 16);
         const QFont digit = Find(settings.dialog.get(), "Label3")->font();
         QVERIFY(digit.bold());
         QCOMPARE(digit.pixelSize(), 13);
@@ -158,12 +158,13 @@ class TestConfig : public QObject {
         QTest::addColumn<bool>("usePattern");
         QTest::addColumn<bool>("checkMoves");
         QTest::addColumn<int>("shown");
-        QTest::newRow("start values") << 3 << false << false << 3;
-        QTest::newRow("easiest, both options") << 2 << true << true << 2;
-        QTest::newRow("hardest, pattern") << 8 << true << false << 8;
-        QTest::newRow("sound only") << 5 << false << true << 5;
-        QTest::newRow("below the range") << 0 << false << false << 2;
-        QTest::newRow("above the range") << 200 << false << false << 8;
+        QTest::addColumn<QString>("name");  // of the difficulty shown
+        QTest::newRow("start values") << 3 << false << false << 3 << "makkelijk";
+        QTest::newRow("easiest, both options") << 2 << true << true << 2 << "zeer makkelijk";
+        QTest::newRow("hardest, pattern") << 8 << true << false << 8 << "buitengewoon moeilijk";
+        QTest::newRow("sound only") << 5 << false << true << 5 << "moeilijk";
+        QTest::newRow("below the range") << 0 << false << false << 2 << "zeer makkelijk";
+        QTest::newRow("above the range") << 200 << false << false << 8 << "buitengewoon moeilijk";
     }
     void loadShowsTheSettings() {
         QFETCH(int, difficulty);
@@ -178,6 +179,7 @@ class TestConfig : public QObject {
         Settings settings(start);
         QCOMPARE(settings.Bar("HScroll1")->value(), shown);
         QCOMPARE(Find<QLabel>(settings.dialog.get(), "Label3")->text(), QString::number(shown));
+        QTEST(Find<QLabel>(settings.dialog.get(), "LabelNiveau")->text(), "name");
         QCOMPARE(settings.state.Difficulty, shown);
         QCOMPARE(settings.Bar("HScroll2")->value(), 12);
         QCOMPARE(settings.Bar("HScroll3")->value(), 34);
