@@ -14,7 +14,7 @@ targets_of() {
     core) echo "sudoku_core" ;;
     platform/sound_module) echo "sudoku_sound" ;;
     platform) echo "sudoku_platform" ;;
-    ui) echo "sudoku_ui sudoku" ;;
+    ui) echo "sudoku_ui sudoku sudoku-make" ;;
   esac
 }
 # The layers a layer's files may include from.

@@ -257,6 +257,7 @@ void Main::BuildMenus() {
     item(save, "Save2", "Als &Bmp plaatje", [this] { Save_Click(2); });
     item(save, "Save3", "Als &webpagina", &Main::ExportWebPage);
     item(file, "FileAfdrukken", "&Afdrukken...", &Main::PrintPuzzleDialog, Keys(Key::Print));
+    item(file, "FilePuzzelboekje", "Puzzel&boekje...", &Main::FilePuzzelboekje_Click);
     separator(file, "filestreep2");
     item(file, "FileExit", "&Sluiten", &Main::FileExit_Click,
          Keys(Key::Quit, {Key(Qt::CTRL | Qt::Key_Q)}));

@@ -78,6 +78,8 @@ class Main : public QMainWindow {
     void Save_Click(int index);
     void EditOplosser_Click();
     void Puntenlijst_Click();
+    // New puzzles by the dozen, printed as a booklet.
+    void FilePuzzelboekje_Click();
     void ToolsGonfig_Click();
     void ToolsPatroonOntwerpen_Click();
     void FilePauze_Click();

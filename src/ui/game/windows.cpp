@@ -8,6 +8,7 @@
 #include "ui/dialogs/config.h"
 #include "ui/dialogs/loadform.h"
 #include "ui/dialogs/pattern_designer.h"
+#include "ui/dialogs/puzzelboekje.h"
 #include "ui/dialogs/scoreform.h"
 #include "ui/solver/editform.h"
 
@@ -58,6 +59,10 @@ void Main::ToolsGonfig_Click() {
 void Main::ToolsPatroonOntwerpen_Click() {
     OpenModal<Patroonform>(settings_, this);
     files_.SettingsChanged();
+}
+
+void Main::FilePuzzelboekje_Click() {
+    OpenModal<Puzzelboekje>(settings_.Difficulty, this);
 }
 
 void Main::LoadPuzzle() {

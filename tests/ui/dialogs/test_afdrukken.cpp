@@ -7,16 +7,19 @@
 #include "support/pdf.h"
 #include "ui/dialogs/afdrukken.h"
 #include "ui/dialogs/printout.h"
+#include "ui/dialogs/puzzelboekje.h"
 #include "ui/dialogs/scoreform.h"
 #include "ui/game/board_geometry.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 
 namespace {
 
@@ -503,6 +506,23 @@ class TestAfdrukken : public QObject {
                                  }),
                      qPrintable(QStringLiteral("%1 in %2,%3").arg(number).arg(at.x()).arg(at.y())));
         }
+    }
+
+    // The booklet from the game's File menu: the puzzles as many to a page as chosen, then the
+    // solutions, on the printer of the printouts.
+    void bookletPrintsThePuzzlesThenTheSolutions() {
+        if (!HavePoppler()) {
+            QSKIP("the poppler tools are not installed");
+        }
+        PdfPrintout printout;
+        Puzzelboekje dialog(7, nullptr);
+        Child<QSpinBox>(dialog, "Aantal")->setValue(5);
+        Child<QComboBox>(dialog, "PerBladzijde")->setCurrentText(QStringLiteral("2"));
+        QCOMPARE(Child<QComboBox>(dialog, "Niveau")->currentText(),
+                 QStringLiteral("uiterst moeilijk"));
+        QTest::mouseClick(Child(dialog, "Afdrukken"), Qt::LeftButton);
+        QCOMPARE(PdfPageCount(printout.Path()), 4);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 };
 

@@ -256,7 +256,7 @@ class TestCommands : public QObject {
         QCOMPARE(titles, (QStringList{"File", "Edit", "Score", "Tools", "Beeld", "Help"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("File"))),
                  (QStringList{"Nieuwe puzzel", "Pauze", "-", "Puzzel laden...", "Opslaan",
-                              "Afdrukken...", "-", "Sluiten"}));
+                              "Afdrukken...", "Puzzelboekje...", "-", "Sluiten"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("FileSave"))),
                  (QStringList{"Als Jpg plaatje", "Als Bmp plaatje", "Als webpagina"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Edit"))),
