@@ -117,6 +117,9 @@ void Editform::Form_Load() {
         const solver::CellPos p = solver::CellPosition(static_cast<std::int16_t>(n));
         auto* cell = new CellBox(*this, n);
         cell->setObjectName(QStringLiteral("txtCELL%1").arg(n));
+        // Named as the game's board names its cells; its digit is its text.
+        cell->setAccessibleName(
+            QStringLiteral("rij %1, kolom %2").arg(solver::GridRow(p)).arg(solver::GridColumn(p)));
         cell->setFont(cellFont);
         cell->setAlignment(Qt::AlignCenter);
         cell->setMaxLength(1);
