@@ -177,6 +177,8 @@ void Config::HScroll1_Change() {
     label3_->adjustSize();
     levelName_->setText(LevelName(settings_.Difficulty));
     levelName_->adjustSize();
+    // A screen reader tells the bar's value, and the difficulty's name with it.
+    hScroll1_->setAccessibleDescription(levelName_->text());
     emit SettingsChanged();
 }
 

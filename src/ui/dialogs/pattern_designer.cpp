@@ -92,7 +92,7 @@ void Patroonform::Form_Load() {
     connect(picture1View_, &SurfaceView::MouseDown, this, &Patroonform::Picture1_MouseDown);
     // The grid has the focus first, and Tab goes on to "Cancel" and "Ok". The cursor shows over
     // its picture. A screen reader knows it as a table of its cells, named as the board names
-    // its own; a name given before would have it known as a plain control.
+    // its own.
     picture1View_->setFocusPolicy(Qt::StrongFocus);
     picture1View_->setFocus();
     picture1View_->SetOverlay([this](QPainter& painter, const QImage&) { PaintCursor(painter); });

@@ -132,6 +132,8 @@ void Editform::Form_Load() {
             CellSize, CellSize);
         if (n > 1) {
             cell->setToolTip(QStringLiteral(" %1 ").arg(n));
+            // Told as the tooltip's number alone, it would sound like the cell's digit.
+            cell->setAccessibleDescription(QStringLiteral("vakje %1").arg(n));
             setTabOrder(txtCELL_[n - 1], cell);
         }
         connect(cell, &QLineEdit::textChanged, this, [this, n] { txtCELL_Change(n); });

@@ -194,6 +194,7 @@ class TestConfig : public QObject {
         QCOMPARE(settings.Bar("HScroll1")->value(), shown);
         QCOMPARE(Find<QLabel>(settings.dialog.get(), "Label3")->text(), QString::number(shown));
         QTEST(Find<QLabel>(settings.dialog.get(), "LabelNiveau")->text(), "name");
+        QTEST(settings.Bar("HScroll1")->accessibleDescription(), "name");
         QCOMPARE(settings.state.Difficulty, shown);
         QCOMPARE(settings.Bar("HScroll2")->value(), 12);
         QCOMPARE(settings.Bar("HScroll3")->value(), 34);
