@@ -23,6 +23,43 @@ constexpr int WindowBorder = 4;
 constexpr int CaptionHeight = 19;
 constexpr int MenuHeight = 19;
 
+// The desktop's mark of the control with the focus, around it.
+void PaintFocus(QWidget* control, QPainter& painter) {
+    QStyleOptionFocusRect option;
+    option.initFrom(control);
+    control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control);
+}
+
+// A scroll bar that the keyboard reaches with Tab, not with a click, and that then takes the
+// arrows, PageUp, PageDown, Home and End; given the focus, it shows it.
+class ScrollBar : public QScrollBar {
+  public:
+    ScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        // The thumb of a horizontal bar goes the way the arrow points; the scroll bar's controls,
+        // turned round for the wheel, would turn Left and Right round too.
+        const int key = event->key();
+        if (orientation() == Qt::Horizontal && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+            triggerAction((key == Qt::Key_Right) != isRightToLeft() ? SliderSingleStepAdd
+                                                                    : SliderSingleStepSub);
+            event->accept();
+            return;
+        }
+        QScrollBar::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            PaintFocus(this, painter);
+        }
+    }
+};
+
 QWidget* MakeControl(ControlKind kind, QWidget* parent, const QString& caption) {
     switch (kind) {
         case ControlKind::Frame:
@@ -49,9 +86,9 @@ QWidget* MakeControl(ControlKind kind, QWidget* parent, const QString& caption) 
         case ControlKind::CheckBox:
             return new QCheckBox(caption, parent);
         case ControlKind::HScroll:
-            return new QScrollBar(Qt::Horizontal, parent);
+            return new ScrollBar(Qt::Horizontal, parent);
         case ControlKind::VScroll:
-            return new QScrollBar(Qt::Vertical, parent);
+            return new ScrollBar(Qt::Vertical, parent);
         case ControlKind::TextBox:
             return new QLineEdit(caption, parent);
         case ControlKind::ListBox:
@@ -77,6 +114,12 @@ QWidget* Controls::operator[](const char* name) const {
     QWidget* control = byName_.value(QString::fromLatin1(name));
     Q_ASSERT_X(control, name, "no control of that name");
     return control;
+}
+
+void Controls::Name(std::span<const SpokenName> names) const {
+    for (const SpokenName& spoken : names) {
+        (*this)[spoken.control]->setAccessibleName(QString::fromUtf8(spoken.name));
+    }
 }
 
 void SetControlColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
@@ -151,17 +194,6 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
-namespace {
-
-// The desktop's mark of the control with the focus, around it.
-void PaintFocus(QWidget* control, QPainter& painter) {
-    QStyleOptionFocusRect option;
-    option.initFrom(control);
-    control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control);
-}
-
-}  // namespace
-
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Space:
@@ -188,6 +220,17 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
 void PictureButton::SetPicture(const QPixmap& picture) {
     picture_ = picture;
     update();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    // Space presses it as it does every button; Return and Enter too, as they do a ClickLabel.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

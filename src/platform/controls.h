@@ -39,6 +39,13 @@ struct ControlSpec {
     int height = NaturalSize;
 };
 
+// What assistive technology, a screen reader for one, calls a control whose caption does not say
+// what it is, or says it only in part.
+struct SpokenName {
+    const char* control;
+    const char* name;
+};
+
 // The controls of a window, built from a table; each control's objectName is its name in the
 // table, so that tests and tools find it.
 class Controls {
@@ -49,6 +56,8 @@ class Controls {
     T* Get(const char* name) const {
         return static_cast<T*>((*this)[name]);
     }
+    // Gives controls of the table the names that assistive technology tells.
+    void Name(std::span<const SpokenName> names) const;
 
   private:
     QHash<QString, QWidget*> byName_;
@@ -101,7 +110,8 @@ class ClickLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A button that shows nothing but its picture, and the focus when it has it.
+// A button that shows nothing but its picture, and the focus when it has it. Space, Return and
+// Enter press it.
 class PictureButton : public QAbstractButton {
   public:
     explicit PictureButton(QWidget* parent) : QAbstractButton(parent) {}
@@ -112,6 +122,7 @@ class PictureButton : public QAbstractButton {
     }
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

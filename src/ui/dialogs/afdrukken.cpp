@@ -114,10 +114,11 @@ void Afdrukken::Form_Load() {
     label4_ = c.Get<QLabel>("Label4");
     label4_->setWordWrap(true);
     label4_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label4_->setText(SizeText(1));
+    VScroll1_Change();
     check1_ = c.Get<QCheckBox>("Check1");
     check2_ = c.Get<QCheckBox>("Check2");
     text1_ = c.Get<QLineEdit>("Text1");
+    text1_->setAccessibleName(QStringLiteral("Aantal afdrukken"));
     SetControlColour(text1_, QPalette::Base, QColor(230, 220, 210));
 
     connect(vScroll1_, &QScrollBar::valueChanged, this, &Afdrukken::VScroll1_Change);
@@ -130,6 +131,8 @@ void Afdrukken::Form_Load() {
 void Afdrukken::VScroll1_Change() {
     const int value = vScroll1_->value();
     label4_->setText(SizeText(value));
+    // A screen reader tells the size, not the bar's value.
+    vScroll1_->setAccessibleName(SizeText(value));
     const int size = value == 2 ? 1650 : 1200;
     PlaceTwips(pic3_, PreviewLeft, PreviewTop, size, size);
 }

@@ -47,6 +47,18 @@ constexpr ControlSpec ConfigLayout[] = {
     {"Frame2", ControlKind::Frame, "", "", 90, 2535, 4560, 1275},
 };
 
+// What a screen reader calls the bars, and the controls whose caption says it only in part.
+constexpr SpokenName ConfigNames[] = {
+    {"HScroll1", "Moeilijkheidsgraad"},
+    {"HScroll2", "Kleur te plaatsen getallen: rood"},
+    {"HScroll3", "Kleur te plaatsen getallen: groen"},
+    {"HScroll4", "Kleur te plaatsen getallen: blauw"},
+    {"CheckPatroon", "Zet de vaste getallen steeds op hetzelfde vaste patroon neer."},
+    {"CheckZet", "Geef melding na elke zet met een geluidje"},
+    {"OplosKnopaan", "Menu knop Oplossing aan"},
+    {"OplosKnopuit", "Menu knop Oplossing uit"},
+};
+
 // The switches' check boxes stand one below the other in Frame2.
 constexpr int SwitchLeft = 180;
 constexpr int SwitchTop = 180;
@@ -85,6 +97,7 @@ void Config::Form_Load() {
     SizeWindowTwips(this, 4800, 4275);
     controls_ = std::make_unique<Controls>(this, ConfigLayout);
     const Controls& c = *controls_;
+    c.Name(ConfigNames);
     int top = SwitchTop;
     for (const SettingSwitch& setting : SettingSwitches) {
         auto* box = new QCheckBox(QString::fromUtf8(setting.caption), c["Frame2"]);
@@ -164,6 +177,8 @@ void Config::HScroll1_Change() {
     label3_->adjustSize();
     levelName_->setText(LevelName(settings_.Difficulty));
     levelName_->adjustSize();
+    // A screen reader tells the bar's value, and the difficulty's name with it.
+    hScroll1_->setAccessibleDescription(levelName_->text());
     emit SettingsChanged();
 }
 

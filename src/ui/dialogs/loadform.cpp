@@ -68,6 +68,7 @@ void Loadform::Form_Load() {
 
     file1_ = c.Get<QListWidget>("File1");
     file1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    file1_->setAccessibleName(QStringLiteral("Puzzels"));
     SetControlColour(file1_, QPalette::Base, QColor(190, 200, 210));
     file1_->addItems(PuzzleNames());
 

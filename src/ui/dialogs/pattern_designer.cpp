@@ -1,11 +1,17 @@
 #include "ui/dialogs/pattern_designer.h"
 
+#include "platform/accessible.h"
+#include "platform/board_overlay.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +37,23 @@ const QColor CellLine(200, 200, 200);
 QColor LineColour(int k) {
     return (k - 1) % 3 == 0 ? BlockLine : CellLine;
 }
+
+// The grid, which hands the keys it takes to the dialog.
+class PatternView : public SurfaceView {
+  public:
+    PatternView(Patroonform& form, Surface& surface, QWidget* parent)
+        : SurfaceView(surface, parent), form_(form) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!form_.Picture1_KeyDown(event->key(), event->isAutoRepeat())) {
+            SurfaceView::keyPressEvent(event);
+        }
+    }
+
+  private:
+    Patroonform& form_;
+};
 
 }  // namespace
 
@@ -62,11 +85,38 @@ void Patroonform::Form_Load() {
     auto* panel = c.Get<QLabel>("Label1");
     SetControlColour(panel, QPalette::Window, PanelColour);
 
-    picture1View_ = new SurfaceView(picture1_, c["Frame1"]);
+    picture1View_ = new PatternView(*this, picture1_, c["Frame1"]);
     picture1View_->setObjectName(QStringLiteral("Picture1"));
     picture1View_->setCursor(Qt::PointingHandCursor);
     PlaceTwips(picture1View_, Picture1Left, Picture1Top, PictureTwips, PictureTwips);
     connect(picture1View_, &SurfaceView::MouseDown, this, &Patroonform::Picture1_MouseDown);
+    // The grid has the focus first, and Tab goes on to "Cancel" and "Ok". The cursor shows over
+    // its picture. A screen reader knows it as a table of its cells, named as the board names
+    // its own.
+    picture1View_->setFocusPolicy(Qt::StrongFocus);
+    picture1View_->setFocus();
+    picture1View_->SetOverlay([this](QPainter& painter, const QImage&) { PaintCursor(painter); });
+    MakeAccessibleGrid(
+        picture1View_,
+        {.name =
+             [this](QPoint cell) {
+                 return QStringLiteral("rij %1, kolom %2, %3")
+                     .arg(cell.y())
+                     .arg(cell.x())
+                     .arg(IsSet(cell) ? QStringLiteral("getoond") : QStringLiteral("leeg"));
+             },
+         .cursor = [this] { return cursor_; },
+         .place =
+             [this](QPoint cell) {
+                 const double scale = ZoomOf(picture1View_) / TwipsPerPixel;
+                 return QRectF(FaceLeft(cell.x()) * scale, FaceTop(cell.y()) * scale,
+                               FaceSize * scale, FaceSize * scale)
+                     .toAlignedRect();
+             }});
+    picture1View_->setAccessibleName(QStringLiteral("Patroon"));
+    picture1View_->setAccessibleDescription(
+        QStringLiteral("De pijltjestoetsen kiezen een vakje, de spatiebalk kleurt het of maakt "
+                       "het leeg."));
 
     // Each line stops one pixel before its end point, so that the grey lines leave the black
     // border whole and no line stands out beyond the border.
@@ -104,6 +154,29 @@ void Patroonform::PaintFace(int c, int r, const QColor& colour) {
                       QPointF(FaceLeft(c) + FaceSize, FaceTop(r) + FaceSize), colour);
 }
 
+bool Patroonform::IsSet(QPoint cell) const {
+    const QPointF centre(FaceLeft(cell.x()) + FaceSize / 2, FaceTop(cell.y()) + FaceSize / 2);
+    return picture1_.Pixel(centre) == SetFace;
+}
+
+void Patroonform::MoveCursor(QPoint cell) {
+    if (cell != cursor_) {
+        cursor_ = cell;
+        picture1View_->update();
+        GridCursorMoved(picture1View_);
+    }
+}
+
+void Patroonform::PaintCursor(QPainter& painter) {
+    if (!picture1View_->hasFocus() || !testAttribute(Qt::WA_KeyboardFocusChange)) {
+        return;
+    }
+    const QPointF corner(FaceLeft(cursor_.x()), FaceTop(cursor_.y()));
+    PaintMarks(painter, picture1_,
+               {{QRectF(corner, corner + QPointF(FaceSize, FaceSize)),
+                 palette().color(QPalette::Highlight)}});
+}
+
 void Patroonform::Picture1_MouseDown(int button, QPointF at) {
     if (button != 1 && button != 2) {
         return;
@@ -114,9 +187,44 @@ void Patroonform::Picture1_MouseDown(int button, QPointF at) {
             if (FaceLeft(c) < at.x() && at.x() < FaceLeft(c) + FaceSize && FaceTop(r) < at.y() &&
                 at.y() < FaceTop(r) + FaceSize) {
                 PaintFace(c, r, button == 1 ? SetFace : ClearFace);
+                MoveCursor({c, r});
+                GridCellChanged(picture1View_, {c, r});
             }
         }
     }
+}
+
+bool Patroonform::Picture1_KeyDown(int key, bool repeated) {
+    QPoint to = cursor_;
+    // An arrow at the edge goes nowhere, as on the board.
+    switch (key) {
+        case Qt::Key_Left:
+            to.rx() = std::max(1, to.x() - 1);
+            break;
+        case Qt::Key_Right:
+            to.rx() = std::min(9, to.x() + 1);
+            break;
+        case Qt::Key_Up:
+            to.ry() = std::max(1, to.y() - 1);
+            break;
+        case Qt::Key_Down:
+            to.ry() = std::min(9, to.y() + 1);
+            break;
+        case Qt::Key_Space:
+            // Held down, the cell does not flicker between its colours.
+            if (!repeated) {
+                PaintFace(cursor_.x(), cursor_.y(), IsSet(cursor_) ? ClearFace : SetFace);
+                GridCellChanged(picture1View_, cursor_);
+            }
+            break;
+        default:
+            return false;
+    }
+    // The player works from the keyboard: the cursor shows, as the focus does after Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    picture1View_->update();
+    MoveCursor(to);
+    return true;
 }
 
 void Patroonform::OkKnop_Click() {
@@ -124,8 +232,7 @@ void Patroonform::OkKnop_Click() {
         // Each row is written whole, so that it always holds nine characters.
         QString row(9, u'0');
         for (int c = 1; c <= 9; ++c) {
-            const QPointF centre(FaceLeft(c) + FaceSize / 2, FaceTop(r) + FaceSize / 2);
-            if (picture1_.Pixel(centre) == SetFace) {
+            if (IsSet({c, r})) {
                 row[c - 1] = u'1';
             }
         }

@@ -62,6 +62,7 @@ void Scoreform::Form_Load() {
     list1_ = c.Get<QListWidget>("List1");
     list1_->setFont(PointFont(QStringLiteral("Arial"), 9.75));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list1_->setAccessibleName(QStringLiteral("Scorelijst"));
     SetControlColour(list1_, QPalette::Base, QColor(230, 230, 210));
     // The game's list is kept in order, so its copy shows the same order.
     for (const QString& entry : scores_.Entries()) {
@@ -76,6 +77,7 @@ void Scoreform::Form_Load() {
     exitKnop_->setObjectName(QStringLiteral("ExitKnop"));
     exitKnop_->SetPicture(Plaatjes::ClosePicture());
     exitKnop_->setCursor(Qt::PointingHandCursor);
+    exitKnop_->setAccessibleName(QStringLiteral("Sluiten"));
     PlaceTwips(exitKnop_, ExitLeft, ExitTop);
 
     connect(c.Get<QPushButton>("DelKnop"), &QPushButton::clicked, this, &Scoreform::DelKnop_Click);

@@ -117,6 +117,9 @@ void Editform::Form_Load() {
         const solver::CellPos p = solver::CellPosition(static_cast<std::int16_t>(n));
         auto* cell = new CellBox(*this, n);
         cell->setObjectName(QStringLiteral("txtCELL%1").arg(n));
+        // Named as the game's board names its cells; its digit is its text.
+        cell->setAccessibleName(
+            QStringLiteral("rij %1, kolom %2").arg(solver::GridRow(p)).arg(solver::GridColumn(p)));
         cell->setFont(cellFont);
         cell->setAlignment(Qt::AlignCenter);
         cell->setMaxLength(1);
@@ -129,6 +132,8 @@ void Editform::Form_Load() {
             CellSize, CellSize);
         if (n > 1) {
             cell->setToolTip(QStringLiteral(" %1 ").arg(n));
+            // Told as the tooltip's number alone, it would sound like the cell's digit.
+            cell->setAccessibleDescription(QStringLiteral("vakje %1").arg(n));
             setTabOrder(txtCELL_[n - 1], cell);
         }
         connect(cell, &QLineEdit::textChanged, this, [this, n] { txtCELL_Change(n); });

@@ -109,15 +109,18 @@ class TestAfdrukken : public QObject {
         board.FillBox(QPointF(600, 600), QPointF(1000, 1000), Qt::red);
         auto* bar = Child<QScrollBar>(dialog, "VScroll1");
         auto* pic3 = Child<QLabel>(dialog, "Pic3");
+        // Set directly, then with the arrow keys; a screen reader hears the size as the bar's name.
         for (int round = 0; round < 2; ++round) {
-            bar->setValue(2);
+            round == 0 ? bar->setValue(2) : QTest::keyClick(bar, Qt::Key_Down);
             QCOMPARE(Child<QLabel>(dialog, "Label4")->text(),
                      QStringLiteral("Afdrukken in het formaat 15 x 15 cm."));
+            QCOMPARE(bar->accessibleName(), Child<QLabel>(dialog, "Label4")->text());
             QCOMPARE(pic3->geometry(), QRect(20, 54, 110, 110));
             QCOMPARE(pic3->pixmap().toImage(), preview);
-            bar->setValue(1);
+            round == 0 ? bar->setValue(1) : QTest::keyClick(bar, Qt::Key_Up);
             QCOMPARE(Child<QLabel>(dialog, "Label4")->text(),
                      QStringLiteral("Afdrukken in het formaat 10 x 10 cm."));
+            QCOMPARE(bar->accessibleName(), Child<QLabel>(dialog, "Label4")->text());
             QCOMPARE(pic3->geometry(), QRect(20, 54, 80, 80));
             QCOMPARE(pic3->pixmap().toImage(), preview);
         }

@@ -41,6 +41,20 @@ void ClickPart(QScrollBar* bar, QStyle::SubControl part, int times = 1) {
     }
 }
 
+// Clicks a part of a bar (0 left arrow, 1 right arrow, 2 left page, 3 right page), or presses a
+// key on it, a number of times.
+void Operate(QScrollBar* bar, int partOrKey, int times = 1) {
+    const QStyle::SubControl parts[] = {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine,
+                                        QStyle::SC_ScrollBarSubPage, QStyle::SC_ScrollBarAddPage};
+    for (int k = 0; k < times; ++k) {
+        if (partOrKey < 4) {
+            ClickPart(bar, parts[partOrKey]);
+        } else {
+            QTest::keyClick(bar, Qt::Key(partOrKey));
+        }
+    }
+}
+
 // Drags the thumb of a bar to a value and lets it go.
 void Drag(QScrollBar* bar, int value) {
     bar->setSliderDown(true);
@@ -180,6 +194,7 @@ class TestConfig : public QObject {
         QCOMPARE(settings.Bar("HScroll1")->value(), shown);
         QCOMPARE(Find<QLabel>(settings.dialog.get(), "Label3")->text(), QString::number(shown));
         QTEST(Find<QLabel>(settings.dialog.get(), "LabelNiveau")->text(), "name");
+        QTEST(settings.Bar("HScroll1")->accessibleDescription(), "name");
         QCOMPARE(settings.state.Difficulty, shown);
         QCOMPARE(settings.Bar("HScroll2")->value(), 12);
         QCOMPARE(settings.Bar("HScroll3")->value(), 34);
@@ -224,7 +239,8 @@ class TestConfig : public QObject {
     }
 
     void difficultyBar_data() {
-        QTest::addColumn<int>("part");  // 0 left arrow, 1 right arrow, 2 left page, 3 right page
+        // A click on a part: 0 left arrow, 1 right arrow, 2 left page, 3 right page; or a key.
+        QTest::addColumn<int>("part");
         QTest::addColumn<int>("times");
         QTest::addColumn<int>("expected");
         QTest::newRow("one to the right") << 1 << 1 << 4;
@@ -234,16 +250,19 @@ class TestConfig : public QObject {
         QTest::newRow("page right") << 3 << 1 << 4;
         QTest::newRow("page left") << 2 << 1 << 2;
         QTest::newRow("pages to the right end") << 3 << 9 << 8;
+        QTest::newRow("Right key") << int(Qt::Key_Right) << 1 << 4;
+        QTest::newRow("Left key") << int(Qt::Key_Left) << 1 << 2;
+        QTest::newRow("Right key to the end") << int(Qt::Key_Right) << 10 << 8;
+        QTest::newRow("PageDown key") << int(Qt::Key_PageDown) << 1 << 4;
+        QTest::newRow("End key") << int(Qt::Key_End) << 1 << 8;
+        QTest::newRow("Home key") << int(Qt::Key_Home) << 1 << 2;
     }
     void difficultyBar() {
         QFETCH(int, part);
         QFETCH(int, times);
         QFETCH(int, expected);
         Settings settings;
-        const QStyle::SubControl parts[] = {
-            QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubPage,
-            QStyle::SC_ScrollBarAddPage};
-        ClickPart(settings.Bar("HScroll1"), parts[part], times);
+        Operate(settings.Bar("HScroll1"), part, times);
         QCOMPARE(settings.state.Difficulty, expected);
         QCOMPARE(Find<QLabel>(settings.dialog.get(), "Label3")->text(), QString::number(expected));
     }
@@ -269,16 +288,16 @@ class TestConfig : public QObject {
         QTest::newRow("green up") << "HScroll3" << 1 << Rgb{190, 1, 0};
         QTest::newRow("green below 0") << "HScroll3" << 0 << Rgb{190, 0, 0};
         QTest::newRow("blue up") << "HScroll4" << 1 << Rgb{190, 0, 1};
+        QTest::newRow("red with the Left key") << "HScroll2" << int(Qt::Key_Left) << Rgb{189, 0, 0};
+        QTest::newRow("blue with the End key")
+            << "HScroll4" << int(Qt::Key_End) << Rgb{190, 0, 255};
     }
     void colourBars() {
         QFETCH(QString, bar);
         QFETCH(int, part);
         QFETCH(Rgb, expected);
         Settings settings;
-        const QStyle::SubControl parts[] = {
-            QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubPage,
-            QStyle::SC_ScrollBarAddPage};
-        ClickPart(settings.Bar(bar), parts[part]);
+        Operate(settings.Bar(bar), part);
         QCOMPARE(settings.state.DigitColour, expected);
         QCOMPARE(settings.dialog->PreviewColour(), expected.Value());
     }

@@ -3,6 +3,7 @@
 #include "support/modal.h"
 #include "ui/dialogs/pattern_designer.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 
@@ -52,6 +53,13 @@ struct Designer {
     void Press(const char* name) const {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(name)),
                           Qt::LeftButton);
+    }
+    // The grid as the screen shows it, and as its picture holds it.
+    QImage Shown() const {
+        return Picture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    QImage Drawn() const {
+        return dialog->Picture1().ScreenImage().convertToFormat(QImage::Format_RGB32);
     }
     // The faces as the dialog shows them, row by row.
     QStringList Faces() const {
@@ -208,10 +216,42 @@ class TestPatternDesigner : public QObject {
                            pixel);
         }
         QCOMPARE(designer.Faces(), to);
+        // The mouse shows no cursor.
+        QCOMPARE(designer.Shown(), designer.Drawn());
         // Nothing is stored before "Ok".
         QCOMPARE(designer.state.PatternRows, MakePattern(from));
         designer.Press("OkKnop");
         QCOMPARE(designer.state.PatternRows, MakePattern(to));
+    }
+
+    // The arrows move the cursor, which stops at the edge, and Space colours or clears its cell;
+    // the cursor shows only while the grid has the focus, over the picture and not in it. A
+    // screen reader hears each cell by its row, its column and whether it is shown.
+    void keysMoveTheCursorAndToggleCells() {
+        Designer designer({"100000000"});
+        QWidget* grid = designer.Picture();
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(grid)->tableInterface();
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name),
+                 QStringLiteral("rij 1, kolom 1, getoond"));
+        QCOMPARE(designer.Shown(), designer.Drawn());
+        for (const Qt::Key key :
+             {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space, Qt::Key_Left, Qt::Key_Left,
+              Qt::Key_Left, Qt::Key_Space, Qt::Key_Up, Qt::Key_Space, Qt::Key_Space}) {
+            QTest::keyClick(grid, key);
+        }
+        QCOMPARE(designer.dialog->Cursor(), QPoint(1, 1));
+        QCOMPARE(designer.Faces().mid(0, 2), QStringList({"100000000", "101000000"}));
+        QCOMPARE(table->cellAt(1, 2)->text(QAccessible::Name),
+                 QStringLiteral("rij 2, kolom 3, getoond"));
+        QCOMPARE(table->cellAt(1, 1)->text(QAccessible::Name),
+                 QStringLiteral("rij 2, kolom 2, leeg"));
+        QVERIFY(designer.Shown() != designer.Drawn());
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(designer.Shown(), designer.Drawn());
+        designer.Press("OkKnop");
+        QCOMPARE(designer.state.PatternRows[2], QStringLiteral("101000000"));
     }
 
     void onlyOkStoresThePattern_data() {

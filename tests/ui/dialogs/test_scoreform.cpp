@@ -306,7 +306,16 @@ class TestScoreform : public QObject {
         QCOMPARE(scores.Count(), 12);
     }
 
+    // Clicked, or pressed from the keyboard: Return is the close picture's own, and does not go
+    // on to the dialog's default button.
+    void theClosePictureIsPressedAndCloses_data() {
+        QTest::addColumn<int>("key");  // 0 for a click
+        QTest::newRow("click") << 0;
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+    }
     void theClosePictureIsPressedAndCloses() {
+        QFETCH(int, key);
         ScoreList scores = Scores({"0:01:23:4 - Jan"});
         Scoreform form(scores);
         auto* exit = form.findChild<QAbstractButton*>(QStringLiteral("ExitKnop"));
@@ -314,9 +323,18 @@ class TestScoreform : public QObject {
         QPoint pressed;
         QTimer::singleShot(0, &form, [&] {
             QTimer::singleShot(100, &form, [&] { pressed = exit->pos(); });
-            QTest::mouseClick(exit, Qt::LeftButton);
+            if (key == 0) {
+                QTest::mouseClick(exit, Qt::LeftButton);
+            } else {
+                exit->setFocus();
+                QTest::keyClick(exit, Qt::Key(key));
+            }
         });
+        // A press that does not close the dialog fails, and does not wait.
+        const MessageWatch messages;
+        QTimer::singleShot(2000, &form, &QDialog::reject);
         QCOMPARE(form.exec(), int(QDialog::Accepted));
+        QCOMPARE(messages.count, 0);
         const QPoint rest(2715 / 15, 5070 / 15);
         QCOMPARE(exit->pos(), rest);
         QCOMPARE(pressed, rest + QPoint(2, 2));
