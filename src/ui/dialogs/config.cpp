@@ -5,7 +5,9 @@
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -164,6 +166,15 @@ void Config::Form_Load() {
 int Config::PreviewColour() const {
     const QColor colour = label5_->palette().color(QPalette::Window);
     return Rgb{colour.red(), colour.green(), colour.blue()}.Value();
+}
+
+void Config::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QAbstractButton*>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Config::PaintPreview() {

@@ -39,6 +39,10 @@ class Config : public QDialog {
     // The difficulty or the digit colour changed: a setting that the settings file keeps.
     void SettingsChanged();
 
+  protected:
+    // Return on a bar or a check box changes nothing: it is no press of "Aan", the first button.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void Form_Load();
     void PaintPreview();

@@ -210,6 +210,10 @@ bool Patroonform::Picture1_KeyDown(int key, bool repeated) {
         case Qt::Key_Down:
             to.ry() = std::min(9, to.y() + 1);
             break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Not the dialog's first button, Cancel, which would throw the pattern away.
+            return true;
         case Qt::Key_Space:
             // Held down, the cell does not flicker between its colours.
             if (!repeated) {

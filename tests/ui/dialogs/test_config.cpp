@@ -212,6 +212,8 @@ class TestConfig : public QObject {
         QTest::newRow("Ok") << 0;
         QTest::newRow("close box") << 1;
         QTest::newRow("Escape") << 2;
+        // Not a press of the dialog's first button, "Aan".
+        QTest::newRow("Return on a bar, then the close box") << 3;
     }
     void untouchedDialogChangesNothing() {
         QFETCH(int, way);
@@ -228,8 +230,13 @@ class TestConfig : public QObject {
                     Press(modal, "OkKnop");
                 } else if (way == 1) {
                     modal->close();
-                } else {
+                } else if (way == 2) {
                     QTest::keyClick(modal, Qt::Key_Escape);
+                } else {
+                    QWidget* bar = modal->findChild<QWidget*>(QStringLiteral("HScroll1"));
+                    bar->setFocus();
+                    QTest::keyClick(bar, Qt::Key_Return);
+                    modal->close();
                 }
             });
             QCOMPARE(Snapshot(game.Settings()), before);

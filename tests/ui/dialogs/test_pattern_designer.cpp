@@ -238,7 +238,9 @@ class TestPatternDesigner : public QObject {
         QCOMPARE(designer.Shown(), designer.Drawn());
         for (const Qt::Key key :
              {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space, Qt::Key_Left, Qt::Key_Left,
-              Qt::Key_Left, Qt::Key_Space, Qt::Key_Up, Qt::Key_Space, Qt::Key_Space}) {
+              Qt::Key_Left, Qt::Key_Space, Qt::Key_Up, Qt::Key_Space, Qt::Key_Space,
+              // Return is no press of the dialog's first button, Cancel.
+              Qt::Key_Return}) {
             QTest::keyClick(grid, key);
         }
         QCOMPARE(designer.dialog->Cursor(), QPoint(1, 1));
