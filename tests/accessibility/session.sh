@@ -26,20 +26,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display nobody uses.
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-  display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# A display nobody uses, chosen by Xvfb itself, so that checks started together never share one.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids="$!"
-export DISPLAY=":$display"
 tries=0
-until xdpyinfo >/dev/null 2>&1; do
+until [ -s "$work/display" ] && DISPLAY=":$(cat "$work/display")" xdpyinfo >/dev/null 2>&1; do
   tries=$((tries + 1))
   [ "$tries" -le 100 ] || { cat "$work/xvfb.log"; exit 1; }
   sleep 0.1
 done
+export DISPLAY=":$(cat "$work/display")"
 
 eval "$(dbus-launch --sh-syntax)"
 export XDG_RUNTIME_DIR="$work/runtime"
