@@ -136,6 +136,8 @@ class GameModel : public QObject {
     void Redo();
     bool CanUndo() const { return Playing() && done_ > 0; }
     bool CanRedo() const { return Playing() && done_ < history_.size(); }
+    // The player has made moves in a game that is not yet completed, paused or not.
+    bool HasMoves() const { return active_ && !completed_ && !history_.empty(); }
 
     // The stopwatch: started at zero for each new game, stopped at completion.
     void StartClock(Stopwatch::Clock::time_point now);

@@ -9,6 +9,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -85,14 +90,41 @@ void SetControlColour(QWidget* control, QPalette::ColorRole role, const QColor& 
     }
 }
 
+double ZoomOf(const QWidget* control) {
+    for (; control; control = control->parentWidget()) {
+        const QVariant zoom = control->property(ZoomProperty);
+        if (zoom.isValid()) {
+            return zoom.toDouble();
+        }
+    }
+    return 1;
+}
+
 void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
+    control->setProperty(TwipsProperty, QRect(left, top, width, height));
     if (width == NaturalSize || height == NaturalSize) {
         control->adjustSize();
     }
     const QSize natural = control->size();
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top),
-                         width == NaturalSize ? natural.width() : TwipsToPixels(width),
-                         height == NaturalSize ? natural.height() : TwipsToPixels(height));
+    const double zoom = ZoomOf(control->parentWidget());
+    // Larger, a control takes every pixel that it covers in part, so that what is drawn to its
+    // size is never cut, and controls that touch at the original size touch at any other.
+    const auto start = [zoom](int twips) {
+        return zoom == 1 ? TwipsToPixels(twips)
+                         : static_cast<int>(std::floor(zoom * twips / TwipsPerPixel + 1e-6));
+    };
+    const auto end = [zoom](int twips) {
+        return zoom == 1 ? TwipsToPixels(twips)
+                         : static_cast<int>(std::ceil(zoom * twips / TwipsPerPixel - 1e-6));
+    };
+    control->setGeometry(start(left), start(top),
+                         width == NaturalSize ? natural.width() : end(left + width) - start(left),
+                         height == NaturalSize ? natural.height() : end(top + height) - start(top));
+}
+
+void PlaceTwipsAgain(QWidget* control) {
+    const QRect twips = control->property(TwipsProperty).toRect();
+    PlaceTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 void SizeWindowTwips(QWidget* window, int outerWidth, int outerHeight, bool withMenu) {
@@ -119,6 +151,40 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
+namespace {
+
+// The desktop's mark of the control with the focus, around it.
+void PaintFocus(QWidget* control, QPainter& painter) {
+    QStyleOptionFocusRect option;
+    option.initFrom(control);
+    control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control);
+}
+
+}  // namespace
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (isEnabled() && !event->isAutoRepeat()) {
+                emit Clicked();
+            }
+            event->accept();
+            break;
+        default:
+            QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        PaintFocus(this, painter);
+    }
+}
+
 void PictureButton::SetPicture(const QPixmap& picture) {
     picture_ = picture;
     update();
@@ -127,6 +193,9 @@ void PictureButton::SetPicture(const QPixmap& picture) {
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
+    if (hasFocus()) {
+        PaintFocus(this, painter);
+    }
 }
 
 OutlineSquare::OutlineSquare(QWidget* parent) : QWidget(parent) {
@@ -148,4 +217,17 @@ void OutlineSquare::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour_);
     painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour_);
     painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour_);
+    // The brackets: two pixels thick, a quarter of the side long, two pixels in from the outline.
+    const int thick = std::max(2, r.width() / 16);
+    const int length = r.width() / 4;
+    const QRect inner = r.adjusted(thick + 1, thick + 1, -thick - 1, -thick - 1);
+    for (const QPoint corner :
+         {inner.topLeft(), inner.topRight(), inner.bottomLeft(), inner.bottomRight()}) {
+        const int x = corner.x() == inner.left() ? corner.x() : corner.x() - length + 1;
+        const int y = corner.y() == inner.top() ? corner.y() : corner.y() - length + 1;
+        const int hx = corner.x() == inner.left() ? corner.x() : corner.x() - thick + 1;
+        const int vy = corner.y() == inner.top() ? corner.y() : corner.y() - thick + 1;
+        painter.fillRect(QRect(x, vy, length, thick), colour_);
+        painter.fillRect(QRect(hx, y, thick, length), colour_);
+    }
 }

@@ -59,8 +59,18 @@ class Controls {
 void SetControlColour(QWidget* control, QPalette::ColorRole role, const QColor& colour);
 
 // Places a control at a position in twips; a size of NaturalSize keeps the control's natural size.
+// Inside a container shown at a zoom of its original size (see ZoomOf), the place and the size
+// are that much larger. The control keeps its place in twips, to be placed again at another zoom.
 void PlaceTwips(QWidget* control, int left, int top, int width = NaturalSize,
                 int height = NaturalSize);
+// Places a control that PlaceTwips placed again where it was, at the zoom its container has now.
+void PlaceTwipsAgain(QWidget* control);
+// The zoom at which a control is shown: that of the nearest of it and its containers that has
+// one, or 1. A container's zoom is its property ZoomProperty.
+inline constexpr char ZoomProperty[] = "zoom";
+double ZoomOf(const QWidget* control);
+// The property that holds a control's place in twips (a QRect).
+inline constexpr char TwipsProperty[] = "twips";
 
 // Gives a window the inner size that belongs to an outer size in twips, which includes the
 // caption bar, the borders and, for a window with a menu bar, the menu.
@@ -75,7 +85,8 @@ class FrameBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A label that reports a left click, and takes none while it is disabled.
+// A label that reports a left click, and takes none while it is disabled. Given the focus, it
+// shows it and takes Space and Return as a click.
 class ClickLabel : public QLabel {
     Q_OBJECT
   public:
@@ -86,9 +97,11 @@ class ClickLabel : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
-// A button that shows nothing but its picture.
+// A button that shows nothing but its picture, and the focus when it has it.
 class PictureButton : public QAbstractButton {
   public:
     explicit PictureButton(QWidget* parent) : QAbstractButton(parent) {}
@@ -105,7 +118,9 @@ class PictureButton : public QAbstractButton {
     QPixmap picture_;
 };
 
-// A square outline that lies over other controls without taking their mouse events.
+// A square outline that lies over other controls without taking their mouse events, with a
+// bracket inside each corner: where its lines fall on a frame of the same colour, its shape still
+// shows where it is.
 class OutlineSquare : public QWidget {
   public:
     explicit OutlineSquare(QWidget* parent);

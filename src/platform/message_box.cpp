@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 Answer MessageBox(QWidget* owner, const QString& text, const QString& title, Buttons buttons,
                   BoxIcon icon, const QString& details) {
@@ -36,6 +37,20 @@ Answer MessageBox(QWidget* owner, const QString& text, const QString& title, But
         default:
             return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
+}
+
+bool Ask(QWidget* owner, const QString& text, const QString& first, const QString& second,
+         const QString& title) {
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void FileFailureBox(QWidget* owner, const QString& text, const QString& path,

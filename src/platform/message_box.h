@@ -17,6 +17,11 @@ Answer MessageBox(QWidget* owner, const QString& text, const QString& title = Pr
                   Buttons buttons = Buttons::Ok, BoxIcon icon = BoxIcon::None,
                   const QString& details = QString());
 
+// A modal question with two answers named by what they do; the first is the default, and closing
+// the box or Escape gives the second. True for the first.
+bool Ask(QWidget* owner, const QString& text, const QString& first, const QString& second,
+         const QString& title = ProgramTitle);
+
 // A file could not be written or read: the text, and below it the file's path and why.
 void FileFailureBox(QWidget* owner, const QString& text, const QString& path,
                     const QString& failure, const QString& title = ProgramTitle);

@@ -20,15 +20,29 @@ double ScreenRatio() {
     return qGuiApp->devicePixelRatio();
 }
 
-// A picture drawn once for each device pixel ratio it is asked for at.
-QPixmap Cached(const QString& key, const std::function<QPixmap()>& draw, double ratio = 0) {
+// A picture drawn once for each zoom it is asked for at.
+QPixmap Cached(const QString& key, const std::function<QPixmap()>& draw, double zoom = 1) {
     static QHash<QPair<QString, double>, QPixmap> cache;
-    const QPair<QString, double> at(key, ratio > 0 ? ratio : ScreenRatio());
+    const QPair<QString, double> at(key, zoom);
     auto it = cache.find(at);
     if (it == cache.end()) {
         it = cache.insert(at, draw());
     }
     return *it;
+}
+
+// A picture of the game window for the window shown at `zoom` times its original size: drawn for
+// the screen's density times the zoom, so that it is as sharp as the screen allows and that much
+// larger.
+QPixmap Zoomed(const QString& key, const std::function<QPixmap(double ratio)>& draw, double zoom) {
+    return Cached(
+        key,
+        [&] {
+            QPixmap pixmap = draw(ScreenRatio() * zoom);
+            pixmap.setDevicePixelRatio(ScreenRatio());
+            return pixmap;
+        },
+        zoom);
 }
 
 // An empty picture of a size in pixels, at a device pixel ratio: the screen's unless told.
@@ -327,22 +341,23 @@ QPixmap DrawSettingsPicture() {
 
 namespace Plaatjes {
 
-QPixmap Knop(int n, bool selected, double ratio) {
-    return Cached(
+QPixmap Knop(int n, bool selected, double zoom) {
+    return Zoomed(
         QStringLiteral("knop%1%2").arg(n).arg(selected),
-        [=] { return DrawKnop(n, selected, ratio); }, ratio);
+        [=](double ratio) { return DrawKnop(n, selected, ratio); }, zoom);
 }
-QPixmap SlotClose(double ratio) {
-    return Cached(
-        QStringLiteral("slotclose"), [=] { return DrawLock(false, ratio); }, ratio);
+QPixmap SlotClose(double zoom) {
+    return Zoomed(
+        QStringLiteral("slotclose"), [](double ratio) { return DrawLock(false, ratio); }, zoom);
 }
-QPixmap SlotOpen(double ratio) {
-    return Cached(
-        QStringLiteral("slotopen"), [=] { return DrawLock(true, ratio); }, ratio);
+QPixmap SlotOpen(double zoom) {
+    return Zoomed(
+        QStringLiteral("slotopen"), [](double ratio) { return DrawLock(true, ratio); }, zoom);
 }
-QPixmap CommandIcon(int i, double ratio) {
-    return Cached(
-        QStringLiteral("img%1").arg(i), [=] { return DrawCommandIcon(i, ratio); }, ratio);
+QPixmap CommandIcon(int i, double zoom) {
+    return Zoomed(
+        QStringLiteral("img%1").arg(i), [=](double ratio) { return DrawCommandIcon(i, ratio); },
+        zoom);
 }
 QImage Logo() {
     return DrawLogo();

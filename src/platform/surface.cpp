@@ -1,5 +1,6 @@
 #include "platform/surface.h"
 
+#include "platform/controls.h"
 #include "platform/twips.h"
 
 #include <QBuffer>
@@ -236,15 +237,19 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
     setMouseTracking(true);
     // A pixel more on every side: at a fractional ratio the picture may lie a device pixel off the
     // view's own pixels.
-    surface_.OnChanged([this](const QRect& pixels) { update(pixels.adjusted(-1, -1, 1, 1)); });
+    surface_.OnChanged([this](const QRect& pixels) {
+        const double zoom = ZoomOf(this);
+        const QRectF shown(QPointF(pixels.topLeft()) * zoom, QSizeF(pixels.size()) * zoom);
+        update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
+    });
 }
 
 void SurfaceView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QTransform toDevice = painter.deviceTransform();
-    // Moved to a screen of another density, or shown larger in a scaled window, the view is
+    // Moved to a screen of another density, or shown larger in a zoomed window, the view is
     // painted anew, and the picture is drawn anew for that scale before it is shown.
-    surface_.SetScreenRatio(toDevice.m11());
+    surface_.SetScreenRatio(toDevice.m11() * ZoomOf(this));
     const QImage& picture = surface_.ScreenImage();
     // The picture is put on the screen device pixel for device pixel, from the first whole device
     // pixel of the view: at a fractional ratio the view may begin inside one, and a mouse
@@ -255,6 +260,12 @@ void SurfaceView::paintEvent(QPaintEvent*) {
         toDevice.inverted());
     const QRectF pixels(picture.rect());
     painter.drawImage(pixels, picture, pixels);
+    // Shown larger, the view may be a little larger than the picture.
+    const QRect beyond =
+        QRect(QPoint(0, 0), toDevice.mapRect(QRectF(rect())).size().toSize() + QSize(1, 1));
+    for (const QRect& rest : QRegion(beyond).subtracted(picture.rect())) {
+        painter.fillRect(rest, palette().window());
+    }
     if (overlay_) {
         overlay_(painter, picture);
     }
@@ -273,12 +284,16 @@ int ButtonCode(Qt::MouseButton button) {
     }
 }
 
+QPointF SurfaceView::Twips(QPointF position) const {
+    return PixelsToTwips(position / ZoomOf(this));
+}
+
 void SurfaceView::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(ButtonCode(event->button()), PixelsToTwips(event->position()));
+    emit MouseDown(ButtonCode(event->button()), Twips(event->position()));
 }
 
 void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
-    emit MouseMove(static_cast<int>(event->buttons()), PixelsToTwips(event->position()));
+    emit MouseMove(static_cast<int>(event->buttons()), Twips(event->position()));
 }
 
 FileResult WriteImageFile(const QString& path, const QImage& image, const char* format,

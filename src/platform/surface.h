@@ -105,8 +105,9 @@ class Surface {
 };
 
 // Shows a surface at the device pixel ratio of the screen it is on, also when its window is shown
-// scaled, and reports mouse presses and moves in twips of the surface (pixel position x 15, kept
-// as floating point, also on a high-DPI screen). Only the changed pixels are repainted.
+// at a zoom (see ZoomOf), and reports mouse presses and moves in twips of the surface (pixel
+// position x 15 at zoom one, kept as floating point, also on a high-DPI screen). Only the changed
+// pixels are repainted.
 class SurfaceView : public QWidget {
     Q_OBJECT
   public:
@@ -128,6 +129,9 @@ class SurfaceView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // A position on the view in twips of the surface.
+    QPointF Twips(QPointF position) const;
+
     Surface& surface_;
     Overlay overlay_;
 };

@@ -1,32 +1,46 @@
 #include "platform/zoom_stage.h"
 
-#include <QApplication>
-#include <QGraphicsProxyWidget>
-#include <QGraphicsScene>
-#include <QGraphicsView>
+#include "platform/controls.h"
+
+#include <QFont>
 
 #include <algorithm>
+#include <cmath>
 
-ZoomStage::ZoomStage(QWidget* content, QWidget* parent) : QWidget(parent), content_(content) {
+namespace {
+
+// The property that keeps a control's font as it was at zoom one.
+constexpr char OriginalFont[] = "originalFont";
+
+QFont Scaled(QFont font, double zoom) {
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    } else {
+        font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * zoom)));
+    }
+    return font;
+}
+
+}  // namespace
+
+ZoomStage::ZoomStage(QWidget* content, int grain, QWidget* parent)
+    : QWidget(parent), content_(content), original_(content->size()), grain_(grain) {
     content_->setParent(this);
     content_->move(0, 0);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-QSize ZoomStage::ContentSize() const {
-    return content_->size();
+double ZoomStage::Step(double zoom) const {
+    // A little room for the rounding of a size that was made from a step.
+    const double unit = grain_ * devicePixelRatioF();
+    const double smallest = std::ceil(unit - 1e-6) / unit;
+    return std::max(smallest, std::floor(zoom * unit + 1e-6) / unit);
 }
 
-QSize ZoomStage::minimumSizeHint() const {
-    return (QSizeF(ContentSize()) * MinZoom).toSize();
-}
-
-QWidget* ZoomStage::KeyTarget(QWidget* control) const {
-    if (!view_ || !proxy_->widget() || (control != view_ && control != view_->viewport())) {
-        return control;
-    }
-    QWidget* focus = content_->focusWidget();
-    return focus ? focus : content_;
+QSize ZoomStage::sizeHint() const {
+    const double zoom = Step(1);
+    return {static_cast<int>(std::ceil(original_.width() * zoom - 1e-6)),
+            static_cast<int>(std::ceil(original_.height() * zoom - 1e-6))};
 }
 
 void ZoomStage::resizeEvent(QResizeEvent*) {
@@ -34,68 +48,42 @@ void ZoomStage::resizeEvent(QResizeEvent*) {
 }
 
 void ZoomStage::Fit() {
-    const QSize need = ContentSize();
-    double zoom = std::min(1.0 * width() / need.width(), 1.0 * height() / need.height());
-    // A room a pixel or two larger shows the control as it is, in the middle.
-    if (zoom >= 1 && (zoom - 1) * std::max(need.width(), need.height()) < 2) {
-        zoom = 1;
+    const double room =
+        std::min(1.0 * width() / original_.width(), 1.0 * height() / original_.height());
+    const double zoom = Step(room);
+    if (zoom != zoom_) {
+        Apply(zoom);
     }
-    zoom = std::max(zoom, MinZoom);
-    if (zoom == 1) {
-        ShowInPlace();
-    } else {
-        ShowScaled(zoom);
-    }
+    content_->move((width() - content_->width()) / 2, (height() - content_->height()) / 2);
     if (zoom != zoom_) {
         zoom_ = zoom;
         emit zoomChanged(zoom);
     }
 }
 
-void ZoomStage::ShowInPlace() {
-    if (proxy_ && proxy_->widget()) {
-        const bool focused = view_->hasFocus();
-        // Hidden first: set free from the proxy, a shown control would become a window of its own.
-        content_->hide();
-        proxy_->setWidget(nullptr);
-        content_->setParent(this);
-        content_->show();
-        view_->hide();
-        if (focused) {
-            setFocus();
+void ZoomStage::Apply(double zoom) {
+    content_->setUpdatesEnabled(false);
+    content_->setProperty(ZoomProperty, zoom);
+    content_->setFixedSize(static_cast<int>(std::ceil(original_.width() * zoom - 1e-6)),
+                           static_cast<int>(std::ceil(original_.height() * zoom - 1e-6)));
+    // The fonts first: a control of its text's size takes the size of the larger text.
+    QList<QWidget*> controls = content_->findChildren<QWidget*>();
+    controls.prepend(content_);
+    for (QWidget* control : controls) {
+        QVariant original = control->property(OriginalFont);
+        if (!original.isValid() &&
+            (control == content_ || control->testAttribute(Qt::WA_SetFont))) {
+            original = control->font();
+            control->setProperty(OriginalFont, original);
+        }
+        if (original.isValid()) {
+            control->setFont(Scaled(original.value<QFont>(), zoom));
         }
     }
-    const QSize need = ContentSize();
-    content_->move((width() - need.width()) / 2, (height() - need.height()) / 2);
-}
-
-void ZoomStage::ShowScaled(double zoom) {
-    if (!view_) {
-        scene_ = new QGraphicsScene(this);
-        view_ = new QGraphicsView(scene_, this);
-        view_->setObjectName(QStringLiteral("ZoomView"));
-        view_->setFrameShape(QFrame::NoFrame);
-        view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view_->setAlignment(Qt::AlignCenter);
-        view_->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-        view_->setBackgroundRole(QPalette::Window);
-        proxy_ = new QGraphicsProxyWidget;
-        scene_->addItem(proxy_);
-    }
-    if (!proxy_->widget()) {
-        const bool focused = hasFocus() || isAncestorOf(QApplication::focusWidget());
-        const QSize need = ContentSize();
-        content_->hide();
-        content_->setParent(nullptr);
-        proxy_->setWidget(content_);
-        content_->show();
-        scene_->setSceneRect(QRectF(QPointF(0, 0), QSizeF(need)));
-        view_->show();
-        if (focused) {
-            view_->setFocus();
+    for (QWidget* control : std::as_const(controls)) {
+        if (control->property(TwipsProperty).isValid()) {
+            PlaceTwipsAgain(control);
         }
     }
-    view_->setGeometry(rect());
-    view_->setTransform(QTransform::fromScale(zoom, zoom));
+    content_->setUpdatesEnabled(true);
 }

@@ -1,6 +1,7 @@
 #include "ui/game/board.h"
 
 #include "core/game_model.h"
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/pause.h"
 #include "platform/pictures.h"
@@ -71,6 +72,9 @@ void Board::ShowHint() {
             }
             QPointer<QLabel> label = controls_.GetalLabel;
             const int digit = model_.SolutionGrid()(c, r);
+            Announce(
+                label->window(),
+                QStringLiteral("Hint: in rij %1, kolom %2 hoort een %3").arg(r).arg(c).arg(digit));
             for (int k = 1; k <= 3; ++k) {
                 PlaceTwips(label, static_cast<int>(board::CellLeft(c)) + board::HintLeftInset,
                            static_cast<int>(board::CellTop(r)) + board::DigitInset,
@@ -94,4 +98,8 @@ void Board::ShowHint() {
 
 void Board::ShowInfo(const QString& text) {
     controls_.InfoBalk->setText(text);
+    // Spoken, but for the line's resting word.
+    if (text != QStringLiteral("Info")) {
+        Announce(controls_.InfoBalk->window(), text);
+    }
 }

@@ -56,12 +56,12 @@ bool Main::NumberChosen() {
         return false;
     }
     for (int n = 1; n <= 9; ++n) {
-        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, true, PictureRatio()));
+        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, true, PictureZoom()));
         if (!Pause(0.05, getalKnop_[n])) {
             return false;
         }
         // A number typed meanwhile stays chosen.
-        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, n == model_.SelectedNumber(), PictureRatio()));
+        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, n == model_.SelectedNumber(), PictureZoom()));
     }
     return false;
 }

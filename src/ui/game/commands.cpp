@@ -1,7 +1,10 @@
 // The menus' and the command column's actions, the stopwatch and the help pages.
+#include "core/base_grids.h"
+#include "core/givens.h"
 #include "core/maker.h"
 #include "platform/controls.h"
 #include "platform/files.h"
+#include "platform/message_box.h"
 #include "platform/pause.h"
 #include "platform/pictures.h"
 #include "platform/shell.h"
@@ -16,11 +19,13 @@ void Main::StartKlok() {
     model_.StartClock(Stopwatch::Clock::now());
     stopWatch_.start();
     label2_->setText(QStringLiteral("0:00:00:0"));
+    ShowClockAloud(0);
 }
 
 void Main::StopWatch_Timer() {
     const long long ticks = model_.Tick(Stopwatch::Clock::now());
     label2_->setText(ClockText(ticks));
+    ShowClockAloud(ticks);
     // The time played is kept every five seconds, besides with every move.
     if (ticks >= keptTicks_ + 50) {
         keepTimer_.start();
@@ -43,6 +48,43 @@ void Main::changeEvent(QEvent* event) {
         model_.HoldClock(isMinimized(), Stopwatch::Clock::now());
     }
     QMainWindow::changeEvent(event);
+}
+
+void Main::GeneratePuzzle() {
+    if (PuzzleMaker::Makes(settings_)) {
+        // Made ahead while the player played, most often.
+        maker_.Prepare(settings_);
+        AwaitPuzzle();
+        return;
+    }
+    ShowBusyPointer();
+    const int n = random_.Draw(BaseGridCount);
+    const int t = random_.Draw(TransformationCount);
+    model_.SetOrigin(n, t);
+    LayOutPuzzle(TransformedGrid(n, t));
+    ShowArrowPointer();
+}
+
+void Main::LayOutPuzzle(const Grid& solution) {
+    if (PuzzleMaker::Makes(settings_)) {
+        maker_.Prepare(settings_, solution);
+        AwaitPuzzle();
+        return;
+    }
+    model_.LayOut(solution, ChooseGivens(solution, settings_, random_));
+    StartKlok();
+}
+
+void Main::FileNieuw_Click() {
+    // A stray key does not throw a game in progress away.
+    if (model_.HasMoves() &&
+        !Ask(this,
+             QStringLiteral("U bent met deze puzzel bezig. Wilt u een nieuwe puzzel beginnen? "
+                            "Wat u hebt ingevuld, gaat dan verloren."),
+             QStringLiteral("Nieuwe puzzel"), QStringLiteral("Doorspelen"))) {
+        return;
+    }
+    GeneratePuzzle();
 }
 
 void Main::Knoptext_Click(int index) {
@@ -78,10 +120,15 @@ void Main::ToggleSolution() {
     if (showSolution) {
         board_.SolutionBoard();
     }
-    picView_->setVisible(!showSolution);
+    // The board in view keeps the focus that the other had.
+    const bool focused = picView_->hasFocus() || pic2View_->hasFocus();
     pic2View_->setVisible(showSolution);
-    img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen(PictureRatio())
-                                    : Plaatjes::SlotClose(PictureRatio()));
+    picView_->setVisible(!showSolution);
+    if (focused) {
+        (showSolution ? pic2View_ : picView_)->setFocus();
+    }
+    img_[4]->setPixmap(showSolution ? Plaatjes::SlotOpen(PictureZoom())
+                                    : Plaatjes::SlotClose(PictureZoom()));
 }
 
 void Main::ShowHelp(const QString& fragment, const QString& key) {

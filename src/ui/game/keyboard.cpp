@@ -1,8 +1,10 @@
 // Playing from the keyboard: a cursor on the board and keys for the number buttons and the mouse.
-#include "platform/zoom_stage.h"
 #include "ui/game/board_geometry.h"
 #include "ui/game/main_window.h"
 
+#include "platform/controls.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -65,11 +67,17 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         // Keys for the other windows, for the menus and for the help page are theirs.
         auto* control = qobject_cast<QWidget*>(watched);
         const QWidget* focus = QApplication::focusWidget();
-        const bool menus = focus == menuBar() || menuBar()->isAncestorOf(focus);
-        const QWidget* target = stage_ ? stage_->KeyTarget(control) : control;
+        const bool menus = focus == menuBar() || menuBar()->isAncestorOf(focus) ||
+                           QApplication::activePopupWidget();
         const bool help =
-            webBrowser_ && (target == webBrowser_ || webBrowser_->isAncestorOf(target));
-        if (control && control->window() == this && !menus && !help) {
+            webBrowser_ && (control == webBrowser_ || webBrowser_->isAncestorOf(control));
+        // A button with the focus is pressed with Space or Return.
+        const int code = static_cast<QKeyEvent*>(event)->key();
+        const bool press =
+            (qobject_cast<const QAbstractButton*>(focus) ||
+             qobject_cast<const ClickLabel*>(focus)) &&
+            (code == Qt::Key_Space || code == Qt::Key_Return || code == Qt::Key_Enter);
+        if (control && control->window() == this && !menus && !help && !press) {
             return BoardKey(*static_cast<QKeyEvent*>(event));
         }
     }

@@ -6,6 +6,7 @@
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/preferences.h"
+#include "platform/twips.h"
 #include "platform/zoom_stage.h"
 #include "ui/game/board_geometry.h"
 
@@ -88,7 +89,8 @@ void Main::Form_Load() {
     client_->setObjectName(QStringLiteral("Client"));
     SizeWindowTwips(client_, 9060, 6495, true);
     // The window grows and shrinks as one picture.
-    stage_ = new ZoomStage(client_, this);
+    // The board's cells stay alike at every zoom.
+    stage_ = new ZoomStage(client_, board::CellPitch / TwipsPerPixel, this);
     setCentralWidget(stage_);
     connect(stage_, &ZoomStage::zoomChanged, this, &Main::ShowPictures);
     controls_ = std::make_unique<Controls>(client_, MainLayout);
@@ -182,6 +184,7 @@ void Main::Form_Load() {
     connect(picView_, &SurfaceView::MouseMove, this,
             [this](int, QPointF at) { Pic_MouseMove(at); });
     BuildMenus();
+    MakeAccessible();
     niveau_ = new QLabel(menuBar());
     niveau_->setObjectName(QStringLiteral("Niveau"));
     menuBar()->setCornerWidget(niveau_, Qt::TopRightCorner);
@@ -231,6 +234,8 @@ void Main::BuildMenus() {
         QAction* action = m->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcuts(keys);
+        // Shown beside the item on every desktop, also where menus hide them by default.
+        action->setShortcutVisibleInContextMenu(true);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
@@ -244,10 +249,14 @@ void Main::BuildMenus() {
     pauze_ = item(file, "FilePauze", "&Pauze", &Main::FilePauze_Click, {Key(Qt::Key_P)});
     pauze_->setCheckable(true);
     separator(file, "Filestreep1");
+    // The commands of the column on the right, from the keyboard too.
+    item(file, "FileLaden", "Puzzel &laden...", &Main::LoadPuzzle, Keys(Key::Open));
     QMenu* save = file->addMenu(QStringLiteral("&Opslaan"));
     save->setObjectName(QStringLiteral("FileSave"));
     item(save, "Save1", "Als &Jpg plaatje", [this] { Save_Click(1); });
     item(save, "Save2", "Als &Bmp plaatje", [this] { Save_Click(2); });
+    item(save, "Save3", "Als &webpagina", &Main::ExportWebPage);
+    item(file, "FileAfdrukken", "&Afdrukken...", &Main::PrintPuzzleDialog, Keys(Key::Print));
     separator(file, "filestreep2");
     item(file, "FileExit", "&Sluiten", &Main::FileExit_Click,
          Keys(Key::Quit, {Key(Qt::CTRL | Qt::Key_Q)}));
@@ -280,6 +289,27 @@ void Main::BuildMenus() {
     item(help, "HelpUitleg", "&Uitleg programma", &Main::HelpUitleg_Click, {Key(Qt::Key_F2)});
     item(help, "HelpVolgendeStap", "&Volgende stap", &Main::HelpVolgendeStap_Click,
          {Key(Qt::Key_F3)});
+    item(help, "HelpHint", "&Hint", [this] { board_.ShowHint(); }, {Key(Qt::Key_H)});
+    QAction* solution = item(help, "HelpOplossing", "Op&lossing tonen", [this] {
+        if (knoptext_[4]->isEnabled()) {
+            ToggleSolution();
+        }
+    });
+    // As the command on the right: only where the settings allow it.
+    connect(help, &QMenu::aboutToShow, this,
+            [this, solution] { solution->setEnabled(knoptext_[4]->isEnabled()); });
+    // For a player who does not see the board: a unit, the numbers a cell can still take, and the
+    // time, read aloud.
+    separator(help, "HelpStreep2");
+    item(help, "HelpLeesRij", "&Rij voorlezen", [this] { SpeakUnit(SpokenUnit::Row); },
+         {Key(Qt::Key_R)});
+    item(help, "HelpLeesKolom", "&Kolom voorlezen", [this] { SpeakUnit(SpokenUnit::Column); },
+         {Key(Qt::Key_K)});
+    item(help, "HelpLeesBlok", "&Blok voorlezen", [this] { SpeakUnit(SpokenUnit::Block); },
+         {Key(Qt::Key_B)});
+    item(help, "HelpLeesKandidaten", "Mogelijke &getallen voorlezen", &Main::SpeakCandidates,
+         {Key(Qt::Key_G)});
+    item(help, "HelpLeesTijd", "&Tijd voorlezen", &Main::SpeakTime, {Key(Qt::Key_T)});
     // Escape takes the marks of the next step away.
     auto* forget = new QAction(this);
     forget->setObjectName(QStringLiteral("StapVergeten"));

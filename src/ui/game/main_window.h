@@ -5,6 +5,7 @@
 #include "core/random.h"
 #include "core/score_list.h"
 #include "core/settings.h"
+#include "core/spoken.h"
 #include "core/step_advice.h"
 #include "platform/board_overlay.h"
 #include "platform/surface.h"
@@ -131,6 +132,8 @@ class Main : public QMainWindow {
     // The solution board, when the player has it in view, follows the game on the board.
     void ShowSolutionIfShown();
     void ShowPause();
+    // The pause cover's words, as large as the window is.
+    void ShowPauseText();
     // The repeated numbers and the cells of the chosen number, over the board on the screen.
     void PaintOverBoard(QPainter& painter, const QImage& picture);
     void JudgeAloud(bool right);
@@ -156,8 +159,19 @@ class Main : public QMainWindow {
     bool BoardKey(const QKeyEvent& key);
     // The window at a scale of its original size, within the screen.
     void ZoomTo(double zoom);
-    // The device pixel ratio at which the window's pictures are drawn, for its present scale.
-    double PictureRatio() const;
+    // The board as a table for a screen reader, the commands as buttons, the order of Tab.
+    void MakeAccessible();
+    // Where a cell is on either board, in the board's own coordinates.
+    QRect CellPlace(QPoint cell) const;
+    // Said aloud by a screen reader, if one listens.
+    void Speak(const QString& text);
+    void SpeakUnit(SpokenUnit unit);
+    void SpeakCandidates();
+    void SpeakTime();
+    // What a screen reader is told of the clock, at most once a second.
+    void ShowClockAloud(long long ticks);
+    // The zoom at which the window's pictures are drawn.
+    double PictureZoom() const;
     void ShowPictures();
     void RestoreWindowPlace();
 

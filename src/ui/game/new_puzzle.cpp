@@ -1,38 +1,7 @@
-// "Nieuwe puzzel" and the puzzles brought in from a file: laid out at once, or, where their givens
-// take many tries, as soon as the thread that makes them has one, the window going on meanwhile.
-#include "core/base_grids.h"
+// The new puzzles whose givens take many tries: made ahead on a thread of their own, and laid out
+// as soon as they are there, the window going on meanwhile.
 #include "core/givens.h"
-#include "platform/shell.h"
 #include "ui/game/main_window.h"
-
-void Main::GeneratePuzzle() {
-    if (PuzzleMaker::Makes(settings_)) {
-        // Made ahead while the player played, most often.
-        maker_.Prepare(settings_);
-        AwaitPuzzle();
-        return;
-    }
-    ShowBusyPointer();
-    const int n = random_.Draw(BaseGridCount);
-    const int t = random_.Draw(TransformationCount);
-    model_.SetOrigin(n, t);
-    LayOutPuzzle(TransformedGrid(n, t));
-    ShowArrowPointer();
-}
-
-void Main::LayOutPuzzle(const Grid& solution) {
-    if (PuzzleMaker::Makes(settings_)) {
-        maker_.Prepare(settings_, solution);
-        AwaitPuzzle();
-        return;
-    }
-    model_.LayOut(solution, ChooseGivens(solution, settings_, random_));
-    StartKlok();
-}
-
-void Main::FileNieuw_Click() {
-    GeneratePuzzle();
-}
 
 void Main::ConnectPuzzleMaker() {
     connect(&maker_, &PuzzleMaker::ready, this, &Main::LayOutMadePuzzle);

@@ -1,5 +1,6 @@
 // What the game says changed, shown: cells, counters, the judgement of a move and the completion
 // of a game.
+#include "platform/accessible.h"
 #include "platform/board_overlay.h"
 #include "platform/controls.h"
 #include "platform/files.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
 
 #include <optional>
@@ -44,6 +46,8 @@ void Main::ConnectModel() {
         ShowLevel();
         picView_->update();
         ShowSolutionIfShown();
+        // The keys go to the board, and a screen reader speaks its first cell.
+        picView_->setFocus();
     });
     connect(&model_, &GameModel::originChanged, this, [this] {
         label5_->setText(QStringLiteral("%1 / %2").arg(model_.GridNumber()).arg(model_.Symmetry()));
@@ -70,6 +74,8 @@ void Main::ShowLevel() {
     const QString level = LevelText(model_.Puzzle());
     niveau_->setText(QStringLiteral(" Niveau: %1 ").arg(level));
     niveau_->setVisible(!level.isEmpty());
+    // The menu bar makes room for its corner anew only when it is given the corner again.
+    menuBar()->setCornerWidget(niveau_, Qt::TopRightCorner);
     if (model_.Puzzle().solutions > 1) {
         board_.ShowInfo(
             QStringLiteral("Deze puzzel heeft meer dan \u00e9\u00e9n oplossing: ergens "
@@ -90,6 +96,11 @@ void Main::ShowCell(QPoint cell) {
     label3_->setText(FilledText(model_.FilledCount()));
     // A number placed or taken away may begin or end repeats elsewhere.
     picView_->update();
+    GridCellChanged(picView_, cell);
+    // The player who changed the cell under the cursor hears what it holds now.
+    if (cell == model_.Cursor() && picView_->hasFocus()) {
+        Speak(CellSpoken(model_, cell));
+    }
 }
 
 void Main::ShowCursor(QPoint cell) {
@@ -97,12 +108,13 @@ void Main::ShowCursor(QPoint cell) {
                static_cast<int>(board::HitTop(cell.y())) + 15, board::HighlightSize,
                board::HighlightSize);
     picView_->update();
+    GridCursorMoved(picView_);
 }
 
 void Main::ShowNumberButtons() {
     const int selected = model_.SelectedNumber();
     for (int n = 1; n <= 9; ++n) {
-        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, n == selected, PictureRatio()));
+        getalKnop_[n]->SetPicture(Plaatjes::Knop(n, n == selected, PictureZoom()));
     }
     picView_->update();
 }
@@ -125,12 +137,16 @@ void Main::ShowSolutionIfShown() {
 void Main::ShowPause() {
     // Written when first shown: its large letters cost the window's first look a font.
     if (model_.Paused() && pauseCover_->text().isEmpty()) {
-        pauseCover_->setText(
-            QStringLiteral("<p style=\"font-size: 20pt\"><b>Pauze</b></p>"
-                           "<p>Klik hier of druk op P om verder te spelen.</p>"));
+        ShowPauseText();
     }
     pauseCover_->setVisible(model_.Paused());
     pauseCover_->raise();
+}
+
+void Main::ShowPauseText() {
+    pauseCover_->setText(QStringLiteral("<p style=\"font-size: %1pt\"><b>Pauze</b></p>"
+                                        "<p>Klik hier of druk op P om verder te spelen.</p>")
+                             .arg(20 * PictureZoom()));
 }
 
 void Main::PaintOverBoard(QPainter& painter, const QImage& picture) {

@@ -19,52 +19,52 @@ namespace {
 
 // The zoom keys step by a quarter of the original size.
 constexpr double ZoomStep = 0.25;
+// How far a zoom may lie below a step and still count as that step: the stage's zoom is a step of
+// its own, a little below the one asked for.
+constexpr double ZoomSlack = 0.05;
 
 }  // namespace
 
-double Main::PictureRatio() const {
-    const double zoom = stage_->Zoom();
-    if (zoom == 1) {
-        return 0;  // the screens' own
-    }
-    // In half steps, so that a window dragged through many sizes draws few pictures.
-    return std::ceil(qGuiApp->devicePixelRatio() * zoom * 2) / 2;
+double Main::PictureZoom() const {
+    return stage_->Zoom();
 }
 
 void Main::ShowPictures() {
     ShowNumberButtons();
-    const double ratio = PictureRatio();
+    const double zoom = PictureZoom();
     for (int i = 1; i <= 5; ++i) {
-        img_[i]->setPixmap(Plaatjes::CommandIcon(i, ratio));
+        img_[i]->setPixmap(Plaatjes::CommandIcon(i, zoom));
     }
     if (pic2View_->isVisible()) {
-        img_[4]->setPixmap(Plaatjes::SlotOpen(ratio));
+        img_[4]->setPixmap(Plaatjes::SlotOpen(zoom));
+    }
+    if (!pauseCover_->text().isEmpty()) {
+        ShowPauseText();
     }
 }
 
 void Main::ZoomTo(double zoom) {
     const QSize content = stage_->ContentSize();
-    // The window's frame and menus keep their size; a larger window must fit the screen, while
-    // the original size is the original size on any screen.
+    // The window's frame and menus keep their size; a larger window must fit the screen.
     const QSize chrome = frameGeometry().size() - stage_->size();
     const QSize room = screen()->availableGeometry().size() - chrome;
     const double largest =
         std::min(1.0 * room.width() / content.width(), 1.0 * room.height() / content.height());
-    zoom = std::clamp(zoom, ZoomStage::MinZoom, std::max(largest, 1.0));
+    zoom = stage_->Step(std::min(zoom, largest));
     if (isMaximized() || isFullScreen()) {
         showNormal();
     }
     resize(size() - stage_->size() +
-           QSize(static_cast<int>(std::lround(content.width() * zoom)),
-                 static_cast<int>(std::lround(content.height() * zoom))));
+           QSize(static_cast<int>(std::ceil(content.width() * zoom)),
+                 static_cast<int>(std::ceil(content.height() * zoom))));
 }
 
 void Main::BeeldGroter_Click() {
-    ZoomTo(std::floor(stage_->Zoom() / ZoomStep + 1e-6) * ZoomStep + ZoomStep);
+    ZoomTo((std::floor((stage_->Zoom() + ZoomSlack) / ZoomStep) + 1) * ZoomStep);
 }
 
 void Main::BeeldKleiner_Click() {
-    ZoomTo(std::ceil(stage_->Zoom() / ZoomStep - 1e-6) * ZoomStep - ZoomStep);
+    ZoomTo((std::ceil((stage_->Zoom() - ZoomSlack) / ZoomStep) - 1) * ZoomStep);
 }
 
 void Main::BeeldWareGrootte_Click() {

@@ -5,7 +5,6 @@
 #include "support/modal.h"
 #include "ui/game/board_painter.h"
 
-#include <QGraphicsView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRandomGenerator>
@@ -240,11 +239,14 @@ class TestBoardInput : public QObject {
         const Grid grid = game.Model().BoardGrid();
         Choose(*game.main, 7);
         // Every device pixel, at the position a screen of that density reports for it.
+        // At a fractional density the board is shown a little larger, so that its cells are whole
+        // device pixels.
         QWidget* pic = Pic(*game.main);
-        const double ratio = pic->devicePixelRatioF();
-        QCOMPARE(shown.devicePixelRatio(), ratio);
+        const double density = pic->devicePixelRatioF();
+        const double ratio = shown.devicePixelRatio();
+        QVERIFY(ratio >= density && ratio < density * 1.03);
         if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
-            QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+            QCOMPARE(density, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
         }
         for (int r = 1; r <= 3; ++r) {
             for (int c = 1; c <= 9; ++c) {
@@ -254,7 +256,7 @@ class TestBoardInput : public QObject {
                     for (int x = std::ceil(cell.left() * ratio); x < (cell.right() + 1) * ratio;
                          ++x) {
                         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-                            const QPointF at(x / ratio, y / ratio);
+                            const QPointF at(x / density, y / density);
                             QMouseEvent press(QEvent::MouseButtonPress, at, pic->mapToGlobal(at),
                                               button, button, Qt::NoModifier);
                             QApplication::sendEvent(pic, &press);
@@ -419,56 +421,6 @@ class TestBoardInput : public QObject {
         QCOMPARE(square->pos(), QPoint((15 + 8 * 525 + 15) / 15, (15 + 8 * 525 + 15) / 15));
         // The square shows the highlight colour of the settings.
         QCOMPARE(square->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
-    }
-
-    // The window made twice as large shows the whole of it twice as large, and a click lands on
-    // what is shown under it; the zoom keys give the original size back and change it, and the
-    // next run opens at the size the window had.
-    void doubleSizeWindowTakesClicksWhereTheyAreShown() {
-        GameWindow game;
-        Main& main = *game.main;
-        game.LayOut(Band);
-        // Found while they are the window's: scaled, they are the stage's.
-        QWidget* client = Child(main, QStringLiteral("Client"));
-        QWidget* knop = Knop(main, 6);
-        QWidget* pic = Pic(main);
-        const QSize original = main.size();
-        main.resize(original + client->size());
-        auto* view = Child<QGraphicsView>(main, QStringLiteral("ZoomView"));
-        QVERIFY(view && view->isVisible());
-        QCOMPARE(view->transform().m11(), 2.0);
-        const auto shownAt = [&](QWidget* control, QPoint point) {
-            return view->mapFromScene(QPointF(control->mapTo(client, point)));
-        };
-        const auto click = [&](QWidget* control, QPoint point) {
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, shownAt(control, point));
-        };
-        click(knop, knop->rect().center());
-        QCOMPARE(game.Model().SelectedNumber(), 6);
-        const QPoint cell = EmptyCells(game.Model().BoardGrid()).at(40);
-        click(pic, FaceCentre(cell.x(), cell.y()));
-        QCOMPARE(game.Model().BoardGrid()(cell.x(), cell.y()), 6);
-        click(pic, FaceCentre(cell.x() % 9 + 1, 2));  // a given
-        QCOMPARE(game.Model().FilledCount(), 28);
-        const QPointF over = shownAt(pic, FaceCentre(8, 7));
-        QMouseEvent move(QEvent::MouseMove, over, view->viewport()->mapToGlobal(over), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(view->viewport(), &move);
-        QCOMPARE(game.Model().Cursor(), QPoint(8, 7));
-        // Drawn for the scale it is shown at.
-        QTRY_COMPARE(main.PicSurface().ScreenImage().devicePixelRatio(),
-                     2 * main.devicePixelRatioF());
-
-        QTest::keyClick(main.windowHandle(), Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(main.size(), original);
-        QVERIFY(!view->isVisible());
-        QCOMPARE(client->window(), &main);
-        QTest::keyClick(main.windowHandle(), Qt::Key_Minus, Qt::ControlModifier);
-        const QSize smaller = main.size();
-        QVERIFY(smaller.width() < original.width() && smaller.height() < original.height());
-        main.close();
-        Main next;
-        QCOMPARE(next.size(), smaller);
     }
 
     void mousePositionsArriveAsFloatingTwips() {

@@ -4,6 +4,7 @@
 #include "platform/shell.h"
 #include "solver/logic_test_support.h"
 #include "support/game_window.h"
+#include "support/modal.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -79,6 +80,54 @@ class TestCommands : public QObject {
         QCOMPARE(game.Model().ClockTicks(), -1LL);
     }
 
+    // "Nieuwe puzzel" asks first where it would throw the player's moves away; Escape keeps the
+    // game, Return takes the new puzzle.
+    void newPuzzleAsksBeforeMovesAreLost_data() {
+        QTest::addColumn<int>("moves");  // cells filled by the player; 81 completes the puzzle
+        QTest::addColumn<int>("key");    // the answer, where a question comes
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("no moves") << 0 << 0 << false << false;
+        QTest::newRow("moves, Escape") << 2 << int(Qt::Key_Escape) << true << true;
+        QTest::newRow("moves, Return") << 2 << int(Qt::Key_Return) << true << false;
+        QTest::newRow("completed") << 81 << 0 << false << false;
+    }
+    void newPuzzleAsksBeforeMovesAreLost() {
+        QFETCH(int, moves);
+        QFETCH(int, key);
+        QFETCH(bool, asked);
+        QFETCH(bool, kept);
+        GameWindow game;
+        game.LayOut({"111111111"});
+        const QList<QPoint> empty = EmptyCells(game.Model().BoardGrid());
+        // The completed game asks for the player's name, which is not given.
+        bool named = moves < 81;
+        if (!named) {
+            WhenModal([&named](QWidget* prompt) {
+                prompt->close();
+                named = true;
+            });
+        }
+        for (int i = 0; i < std::min<int>(moves, empty.size()); ++i) {
+            const QPoint cell = empty[i];
+            game.Model().Place(cell, game.Model().SolutionGrid()(cell.x(), cell.y()), {0, 0, 0});
+        }
+        QTRY_VERIFY(named);
+        QCOMPARE(game.Model().Completed(), moves == 81);
+        const Grid before = game.Model().BoardGrid();
+        QString question;
+        WhenModal(
+            [&](QWidget* box) {
+                question = static_cast<QMessageBox*>(box)->text();
+                QTest::keyClick(box, static_cast<Qt::Key>(key));
+            },
+            500);
+        Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
+        QTest::qWait(asked ? 0 : 550);
+        QCOMPARE(!question.isEmpty(), asked);
+        QCOMPARE(game.Model().BoardGrid() == before, kept);
+    }
+
     // With one solution asked for, the player sees how hard each new puzzle is, and is told when
     // a pattern leaves more than one solution; without, nothing shows.
     void newPuzzleShowsItsLevel() {
@@ -103,6 +152,9 @@ class TestCommands : public QObject {
         game.Settings().OnlyUniquePuzzles = true;
         game.main->LayOutPuzzle(TransformedGrid(1, 1));
         QVERIFY(info->text().startsWith(QStringLiteral("Deze puzzel heeft meer dan")));
+        // Whole, after a shorter one.
+        QApplication::processEvents();
+        QVERIFY(level->width() >= level->sizeHint().width());
         game.Settings().OnlyUniquePuzzles = false;
         Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
         QVERIFY(!level->isVisible());
@@ -203,9 +255,10 @@ class TestCommands : public QObject {
         }
         QCOMPARE(titles, (QStringList{"File", "Edit", "Score", "Tools", "Beeld", "Help"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("File"))),
-                 (QStringList{"Nieuwe puzzel", "Pauze", "-", "Opslaan", "-", "Sluiten"}));
+                 (QStringList{"Nieuwe puzzel", "Pauze", "-", "Puzzel laden...", "Opslaan",
+                              "Afdrukken...", "-", "Sluiten"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("FileSave"))),
-                 (QStringList{"Als Jpg plaatje", "Als Bmp plaatje"}));
+                 (QStringList{"Als Jpg plaatje", "Als Bmp plaatje", "Als webpagina"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Edit"))),
                  (QStringList{"Ongedaan maken", "Opnieuw", "-", "Kandidaten invullen", "-",
                               "Puzzel ontwerpen"}));
@@ -215,9 +268,11 @@ class TestCommands : public QObject {
                  (QStringList{"Instellingen", "-", "Patroon ontwerpen"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Beeld"))),
                  (QStringList{"Groter", "Kleiner", "Ware grootte"}));
-        QCOMPARE(
-            Captions(Child<QMenu>(*game.main, QStringLiteral("Help"))),
-            (QStringList{"Inleiding", "Uitleg programma", "Volgende stap", "-", "Meer software"}));
+        QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Help"))),
+                 (QStringList{"Inleiding", "Uitleg programma", "Volgende stap", "Hint",
+                              "Oplossing tonen", "-", "Rij voorlezen", "Kolom voorlezen",
+                              "Blok voorlezen", "Mogelijke getallen voorlezen", "Tijd voorlezen",
+                              "-", "Meer software"}));
         QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpInleiding"))->shortcut(),
                  QKeySequence(Qt::Key_F1));
         QCOMPARE(Child<QAction>(*game.main, QStringLiteral("HelpUitleg"))->shortcut(),

@@ -101,8 +101,8 @@ class TestKeyboard : public QObject {
         Main& main = *game.main;
         Child<QAction>(main, QStringLiteral("FileNieuw"))->trigger();
         QCOMPARE(Cursor(main), QPoint(1, 1));
-        // The keys reach the board while a number button has the focus.
-        Child(main, QStringLiteral("GetalKnop5"))->setFocus();
+        // A new puzzle gives the board the focus.
+        QCOMPARE(QApplication::focusWidget(), Child(main, QStringLiteral("Pic")));
         GameModel& model = game.Model();
         const Grid solution = model.SolutionGrid();
         const QList<QPoint> open = EmptyCells(model.BoardGrid());
@@ -335,14 +335,16 @@ class TestKeyboard : public QObject {
                 modal->close();
             },
             500);
-        // With the focus where it is, then on a number button.
+        // With the focus where it is, then on a number button, which takes Space itself.
         for (bool onButton : {false, true}) {
             if (onButton) {
                 Child(main, QStringLiteral("GetalKnop5"))->setFocus();
             }
-            for (int key :
-                 {Qt::Key_Down, Qt::Key_Right, Qt::Key_5, Qt::Key_Space, Qt::Key_Delete}) {
+            for (int key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_5, Qt::Key_Delete}) {
                 Key(main, key);
+            }
+            if (!onButton) {
+                Key(main, Qt::Key_Space);
             }
             Key(main, Qt::Key_3, Qt::ControlModifier);
             Key(main, Qt::Key_Z, Qt::ControlModifier);
@@ -356,6 +358,48 @@ class TestKeyboard : public QObject {
             // The page keeps its own keys.
             QVERIFY(help->verticalScrollBar()->value() > 0);
         }
+    }
+
+    // A button with the focus takes Space and Return as a press of its own; the board's other keys
+    // still reach the board.
+    void aFocusedButtonTakesItsPress() {
+        GameWindow game;
+        Main& main = *game.main;
+        game.LayOut({"100000000"});
+        Child(main, QStringLiteral("GetalKnop5"))->setFocus();
+        Key(main, Qt::Key_Right);
+        QCOMPARE(Cursor(main), QPoint(2, 1));
+        Key(main, Qt::Key_Space);
+        QCOMPARE(game.Model().SelectedNumber(), 5);
+        QCOMPARE(game.Model().BoardGrid()(2, 1), 0);
+        Key(main, Qt::Key_7);
+        QCOMPARE(game.Model().BoardGrid()(2, 1), 7);
+        // The command "Hint" from the keyboard: it blinks the first empty cell's number.
+        main.Knoptext(3)->setFocus();
+        QWidget* hint = Child(main, QStringLiteral("GetalLabel"));
+        bool shown = false;
+        QTimer::singleShot(400, [&] { shown = hint->isVisible(); });
+        Key(main, Qt::Key_Return);
+        QVERIFY(shown);
+        QCOMPARE(game.Model().BoardGrid()(3, 1), 0);
+    }
+
+    // An open menu takes the arrow keys: F10 and Right go from the first menu to the second, and
+    // the board's cursor stays where it was.
+    void anOpenMenuKeepsItsKeys() {
+        GameWindow game;
+        Main& main = *game.main;
+        game.LayOut({"100000000"});
+        const QPoint cursor = Cursor(main);
+        Key(main, Qt::Key_F10);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("File"));
+        Key(main, Qt::Key_Right);
+        QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("Edit"));
+        // Also where the desktop hands the keys to the window's control with the focus.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(Cursor(main), cursor);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 };
 
