@@ -39,13 +39,15 @@ AdvicePart EliminationPart(const logic::EliminationStep& step) {
     AdvicePart part;
     part.text = QString::fromStdString(logic::Describe(step)) +
                 QStringLiteral(" Druk F3 voor het vervolg.");
-    for (const int unit : e.units) {
-        part.outlined.push_back(logic::UnitAt(unit));
+    const bool colouring =
+        e.technique == logic::Technique::ColourWrap || e.technique == logic::Technique::ColourTrap;
+    // Colouring's many units would hide its links, which show where its strong links lie.
+    if (!colouring) {
+        for (const int unit : e.units) {
+            part.outlined.push_back(logic::UnitAt(unit));
+        }
     }
-    const auto split =
-        e.technique == logic::Technique::ColourWrap || e.technique == logic::Technique::ColourTrap
-            ? e.cells.begin() + e.firstColour
-            : e.cells.end();
+    const auto split = colouring ? e.cells.begin() + e.firstColour : e.cells.end();
     part.deciding = PointsOf(std::vector<int>(e.cells.begin(), split));
     part.secondGroup = PointsOf(std::vector<int>(split, e.cells.end()));
     for (const logic::Strike& strike : step.struck) {

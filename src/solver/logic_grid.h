@@ -108,7 +108,6 @@ class CellSet {
     constexpr int First() const {
         return words_[0] != 0 ? std::countr_zero(words_[0]) : 64 + std::countr_zero(words_[1]);
     }
-    constexpr int Count() const { return std::popcount(words_[0]) + std::popcount(words_[1]); }
     // Calls visit(cell) for each cell, from the smallest.
     template <typename Visit>
     constexpr void ForEach(Visit visit) const {
@@ -123,7 +122,6 @@ class CellSet {
         a.words_[1] &= b.words_[1];
         return a;
     }
-    friend constexpr bool operator==(const CellSet&, const CellSet&) = default;
 
   private:
     static constexpr std::uint64_t Bit(int cell) { return std::uint64_t{1} << (cell & 63); }

@@ -53,26 +53,25 @@ std::string CellsNamed(const Cells& cells, const char* last = " en ") {
     return Listed(names, last);
 }
 
-// "de 5", "de 3 en de 8".
-std::string DigitsNamed(DigitMask digits, const char* last = " en ") {
-    std::vector<std::string> names;
+// The digits of the set from the smallest, each after `before`.
+std::vector<std::string> DigitWords(DigitMask digits, const char* before) {
+    std::vector<std::string> words;
     for (int digit = 1; digit <= 9; ++digit) {
         if (digits & DigitBit(digit)) {
-            names.push_back("de " + Number(digit));
+            words.push_back(before + Number(digit));
         }
     }
-    return Listed(names, last);
+    return words;
+}
+
+// "de 5", "de 3 en de 8".
+std::string DigitsNamed(DigitMask digits) {
+    return Listed(DigitWords(digits, "de "));
 }
 
 // "een 3 of 8": what a cell of a few candidates can be.
 std::string CanBe(DigitMask digits) {
-    std::vector<std::string> names;
-    for (int digit = 1; digit <= 9; ++digit) {
-        if (digits & DigitBit(digit)) {
-            names.push_back(Number(digit));
-        }
-    }
-    return "een " + Listed(names, " of ");
+    return "een " + Listed(DigitWords(digits, ""), " of ");
 }
 
 const char* CountWord(std::size_t count) {
@@ -209,10 +208,7 @@ std::string UniqueRectangle(const Elimination& e) {
            " dat ook alleen, dan konden " + DigitsNamed(e.digits) +
            " in deze vier vakjes (twee rijen, twee kolommen, twee blokken) van plaats ruilen en "
            "had de puzzel twee oplossingen. De puzzel heeft er maar \u00e9\u00e9n, dus " +
-           fourth + " wordt geen " +
-           Listed({Number(LowestDigit(e.digits)), Number(LowestDigit(e.digits & (e.digits - 1)))},
-                  " of ") +
-           ".";
+           fourth + " wordt geen " + Listed(DigitWords(e.digits, ""), " of ") + ".";
 }
 
 std::string WWing(const Elimination& e) {

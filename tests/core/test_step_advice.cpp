@@ -215,7 +215,7 @@ class TestStepAdvice : public QObject {
                "(r1k1, r3k6 en r8k2) en groep B (r1k8, r2k3, r4k2, r7k1 en r8k6), die elkaar "
                "afwisselen: een van beide krijgt overal de 1. Wat een vakje uit elke groep ziet, "
                "krijgt de 1 dus niet. Streep dus weg: de 1 in r2k4, r3k7 en r3k8. Druk F3 voor het "
-               "vervolg. [blok 1, rij 1, kolom 1, blok 7, rij 8, kolom 2, kolom 6] (1,1) (6,3) "
+               "vervolg. [] (1,1) (6,3) "
                "(2,8) / (8,1) (3,2) (2,4) (1,7) (6,8) -> (4,2) (7,3) (8,3), 1 struck at (4,2), 1 "
                "struck at (7,3), 1 struck at (8,3), (1,1)=(3,2), (1,1)=(8,1), (1,1)=(1,7), "
                "(1,7)=(2,8), (2,8)=(6,8), (2,4)=(2,8), (6,3)=(6,8) | "

@@ -24,8 +24,9 @@ constexpr ControlSpec ConfigLayout[] = {
     {"HScroll1", ControlKind::HScroll, "Frame1", "", 210, 300, 1260, 270},
     {"Label3", ControlKind::Label, "Frame1", "", 1590, 330},
     {"Label2", ControlKind::Label, "Frame1", "Moeilijkheidsgraad", 180, 660},
-    // The name of the difficulty, under its number.
-    {"LabelNiveau", ControlKind::Label, "Frame1", "", 1590, 660},
+    // The name of the difficulty, under the caption of its bar: beside the number stands the
+    // picture.
+    {"LabelNiveau", ControlKind::Label, "Frame1", "", 180, 900},
     {"Image1", ControlKind::Label, "Frame1", "", 1920, 270},
     {"Label6", ControlKind::Label, "Frame1", "Kleur te plaatsen getallen", 150, 1320},
     {"Label4", ControlKind::BorderLabel, "Frame1", "", 150, 1560, 1365, 870},
@@ -124,6 +125,7 @@ void Config::Form_Load() {
     checkZet_ = c.Get<QCheckBox>("CheckZet");
 
     label3_->setFont(PointFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    levelName_->setFont(label3_->font());
     for (const char* name : {"Label8", "Label11"}) {
         c.Get<QLabel>(name)->setWordWrap(true);
         c.Get<QLabel>(name)->setAlignment(Qt::AlignLeft | Qt::AlignTop);

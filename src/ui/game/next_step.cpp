@@ -101,7 +101,10 @@ void PaintLink(QPainter& painter, const Surface& surface, const LinkMark& link) 
     const QPointF to =
         surface.DeviceBox(CellBox(link.to).topLeft(), CellBox(link.to).bottomRight()).center();
     const double width = std::max(1.5, surface.DeviceBox({0, 0}, {45, 45}).width() * 1.0);
-    QPen pen(LinkColour, width, link.strong ? Qt::SolidLine : Qt::DashLine, Qt::RoundCap);
+    QPen pen(LinkColour, width, Qt::SolidLine, Qt::FlatCap);
+    if (!link.strong) {
+        pen.setDashPattern({1.5, 1.5});
+    }
     painter.setPen(pen);
     painter.drawLine(from, to);
 }
