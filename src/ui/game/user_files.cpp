@@ -62,7 +62,7 @@ void UserFiles::LoadSettings() {
     windowPlace_ = WindowPlaceIn(preferences.bytes);
     savedSettings_ = settings_;
     savedPreferences_ = settings_;
-    if (file.status == ReadStatus::Missing && !QFileInfo(path).isSymLink() && !leftToOther_) {
+    if (file.status == ReadStatus::Missing && !QFileInfo(path).isSymLink()) {
         Store(path, FormatSettingsFile(settings_));
     }
 }
