@@ -2,6 +2,7 @@
 // the file, whatever else it holds, read back as they were written.
 #include "core/preferences_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         after.*setting.value = !(before.*setting.value);
     }
     // The place is made of the same bytes, so that it holds every kind of byte the file does.
-    const QByteArray place = WindowPlaceIn(text) + text.first(std::min<qsizetype>(size, 64));
+    const QByteArray place =
+        WindowPlaceIn(text) + text.first(std::min<qsizetype>(text.size(), 64)).toByteArray();
     const QByteArray file = WithWindowPlace(MergePreferencesFile(text, before, after), place);
     GameSettings read = before;
     ReadPreferencesFile(file, read);

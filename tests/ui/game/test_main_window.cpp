@@ -348,11 +348,13 @@ class TestMainWindow : public QObject {
         QTest::addColumn<QString>("name");
         QTest::newRow("settings") << QStringLiteral("Sudoku.ini");
         QTest::newRow("scores") << QStringLiteral("Scorelijst.lst");
+        QTest::newRow("switches") << QStringLiteral("Voorkeuren.ini");
     }
     void fullDiskKeepsTheOldFile() {
         QFETCH(QString, name);
         TestProgramFolder folder;
         folder.Write(QStringLiteral("Sudoku.ini"), DefaultIni);
+        folder.Write(QStringLiteral("Voorkeuren.ini"), "[General]\nAlleenUniek=true\n");
         const QByteArray scores = "\"0:01:00:0 - Anna\"\r\n\"0:02:00:0 - Bob\"\r\n";
         folder.Write(QStringLiteral("Scorelijst.lst"), scores);
         const QByteArray old = folder.Read(name);
@@ -364,6 +366,7 @@ class TestMainWindow : public QObject {
             const FullDisk full;
             for (int difficulty : {5, 6}) {
                 main.Settings().Difficulty = difficulty;
+                main.Settings().ShowDuplicates = false;
                 main.Scores().Insert(QStringLiteral("0:00:3%1:0 - Nieuw").arg(difficulty));
                 main.Files().SettingsChanged();
                 QTest::qWait(300);
@@ -371,17 +374,19 @@ class TestMainWindow : public QObject {
             main.SaveFiles();
         }
         QCOMPARE(folder.Read(name), old);
-        // The settings once, each score entered.
-        QCOMPARE(messages.count, 3);
+        // Each file of the settings once, each score entered.
+        QCOMPARE(messages.count, 4);
         QVERIFY2(messages.details.contains(
                      QStringLiteral("Het bestand zou groter worden dan het systeem toestaat.")),
                  qPrintable(messages.details));
-        QCOMPARE(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 3);
         main.SaveFiles();
         QVERIFY(folder.Read(QStringLiteral("Sudoku.ini")).endsWith("\r\n6\r\n"));
+        QCOMPARE(folder.Read(QStringLiteral("Voorkeuren.ini")),
+                 "[General]\nDubbeleGetallen=false\nAlleenUniek=true\n");
         QCOMPARE(folder.Read(QStringLiteral("Scorelijst.lst")),
                  "\"0:00:35:0 - Nieuw\"\r\n\"0:00:36:0 - Nieuw\"\r\n" + scores);
-        QCOMPARE(messages.count, 3);
+        QCOMPARE(messages.count, 4);
     }
 
     // Two copies of the game on one folder: each writes what it changed into what the other
