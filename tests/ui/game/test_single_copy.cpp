@@ -40,9 +40,11 @@ class Player {
 };
 
 void End(QProcess& game) {
-    ::kill(static_cast<pid_t>(game.processId()), SIGCONT);
-    game.terminate();
-    game.waitForFinished(10000);
+    if (game.state() == QProcess::Running) {
+        ::kill(static_cast<pid_t>(game.processId()), SIGCONT);
+        game.terminate();
+        game.waitForFinished(10000);
+    }
 }
 
 }  // namespace
