@@ -195,8 +195,11 @@ std::optional<GameRecord> ReadSavedGame(QByteArrayView text) {
     }
     const QJsonArray origin = read.Array(game[u"origin"], 2);
     if (read.ok) {
+        // A new puzzle names its base grid and symmetry, counted from 1; a puzzle from a file
+        // laid out before any new one names neither.
         record.grid = read.Number(origin[0], 0, BaseGridCount);
         record.symmetry = read.Number(origin[1], 0, TransformationCount);
+        read.ok = read.ok && (record.grid == 0) == (record.symmetry == 0);
     }
     record.cursor = read.Cell(game[u"cursor"]);
     record.selected = read.Number(game[u"selected"], 0, 9);

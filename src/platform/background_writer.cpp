@@ -2,8 +2,6 @@
 
 #include "platform/files.h"
 
-#include <QFile>
-
 BackgroundWriter::BackgroundWriter(QString path) : path_(std::move(path)) {}
 
 BackgroundWriter::~BackgroundWriter() {
@@ -53,12 +51,8 @@ void BackgroundWriter::Run() {
         waiting_.reset();
         busy_ = true;
         lock.unlock();
-        QString failure;
-        if (content) {
-            failure = WriteFileAtomically(path_, (*content)()).failure;
-        } else if (QFile file(path_); file.exists() && !file.remove()) {
-            failure = file.errorString();
-        }
+        const QString failure =
+            (content ? WriteKeptFile(path_, (*content)()) : RemoveKeptFile(path_)).failure;
         QMetaObject::invokeMethod(
             this, [this, failure] { emit written(failure); }, Qt::QueuedConnection);
         lock.lock();

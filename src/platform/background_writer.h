@@ -12,8 +12,8 @@
 
 // Keeps one file up to date from a thread of its own, so that the window never waits for the disk:
 // each call hands over the file's newest content (or its removal), the thread makes the bytes and
-// writes them whole and on the disk, and content that a newer one overtook before it was written
-// is skipped.
+// writes them whole and on the disk as a file kept for the user (WriteKeptFile, RemoveKeptFile),
+// and content that a newer one overtook before it was written is skipped.
 class BackgroundWriter : public QObject {
     Q_OBJECT
   public:

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,6 +35,8 @@ QString& FolderFailure() {
 }
 
 const QString NotAFileText = QStringLiteral("Op die plaats staat geen gewoon bestand.");
+const QString NoHomeText =
+    QStringLiteral("U hebt geen eigen map (HOME) om bestanden in te bewaren.");
 
 QString TooLargeText(qint64 limit) {
     return QStringLiteral(
@@ -159,10 +162,19 @@ QString ChooseDataFolder(bool portable, const QStringList& names) {
     if (portable) {
         return QString();
     }
+    // Without HOME the user database names the home folder; with neither, the files would land
+    // at the root of the file system, and nothing is kept.
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir) {
+            qputenv("HOME", user->pw_dir);
+        }
+    }
     const QString folder =
         QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     UserFolderChoice() = folder;
-    if (const FileResult made = EnsureFolder(folder); !made) {
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME") && QDir::homePath() == QDir::rootPath()) {
+        FolderFailure() = NoHomeText;
+    } else if (const FileResult made = EnsureFolder(folder); !made) {
         FolderFailure() = made.failure;
     } else if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK,
                            AT_EACCESS) != 0) {
@@ -253,6 +265,24 @@ FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     }
     SyncFolder(info.absolutePath());
     return {};
+}
+
+FileResult WriteKeptFile(const QString& path, const QByteArray& bytes) {
+    if (const QFileInfo info(LinkedFile(path)); info.isFile() && info.size() > MaxFileSize) {
+        return {TooLargeText(MaxFileSize)};
+    }
+    return WriteFileAtomically(path, bytes);
+}
+
+FileResult RemoveKeptFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink() && (!info.isFile() || info.size() > MaxFileSize)) {
+        return {};
+    }
+    if (QFile file(path); file.remove()) {
+        return {};
+    }
+    return WriteFileAtomically(path, QByteArray());
 }
 
 QString FailureText(int error) {

@@ -67,6 +67,12 @@ FileContent ReadFile(const QString& path);
 // left alone. A folder that refuses the temporary file but lets the file itself be written gets
 // the bytes written in place, in an order that keeps the old bytes when the disk is full.
 FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// A file the program keeps for the user, written as WriteFileAtomically writes it, unless it is
+// larger than MaxFileSize: such a file was passed over when it was read, and is left as it is.
+FileResult WriteKeptFile(const QString& path, const QByteArray& bytes);
+// Removes a file the program keeps for the user, unless it was passed over when it was read. In a
+// folder that lets it be written but not removed, it is emptied: an empty file keeps nothing.
+FileResult RemoveKeptFile(const QString& path);
 // Why a write or read failed with this error number of the system, in words for the user.
 QString FailureText(int error);
 // Makes sure the folder exists, and says why when it cannot be made.

@@ -53,6 +53,11 @@ class TestSavedGame : public QObject {
         const QByteArray text = SavedGameText(kept);
         const std::optional<GameRecord> record = ReadSavedGame(text);
         QVERIFY(record);
+        // The last base grid under the last symmetry, and a puzzle from a file that names none.
+        for (const char* origin : {"[11,8]", "[0,0]"}) {
+            QByteArray other = text;
+            QVERIFY(ReadSavedGame(other.replace("[4,6]", origin)));
+        }
         GameModel next;
         const auto later = Start + std::chrono::hours(5);
         next.TakeUp(*record, later);
@@ -103,6 +108,12 @@ class TestSavedGame : public QObject {
             << QByteArray("\"clock\":") << QByteArray("\"clock\":-7");
         QTest::newRow("more moves done than made")
             << QByteArray("\"done\":3") << QByteArray("\"done\":5");
+        QTest::newRow("a base grid without its symmetry")
+            << QByteArray("\"origin\":[4,6]") << QByteArray("\"origin\":[4,0]");
+        QTest::newRow("a symmetry without its base grid")
+            << QByteArray("\"origin\":[4,6]") << QByteArray("\"origin\":[0,6]");
+        QTest::newRow("a base grid beyond the last")
+            << QByteArray("\"origin\":[4,6]") << QByteArray("\"origin\":[12,6]");
         QTest::newRow("a move on a given") << QByteArray("[[2,2],") << QByteArray("[[2,1],");
         QTest::newRow("a given with another digit")
             << QByteArray("\"cells\":[[") << QByteArray("\"cells\":[[0,\"\",[0,0,0]],[");

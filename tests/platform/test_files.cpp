@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include <pwd.h>
 #include <unistd.h>
 
 class TestFiles : public QObject {
@@ -110,6 +111,42 @@ class TestFiles : public QObject {
         QCOMPARE(QFileInfo(DataFolder()).isDir(), failure.isEmpty());
         ChooseDataFolder(true);
         qunsetenv("XDG_DATA_HOME");
+    }
+
+    // Without a home folder of its own, the user's files get no folder at the root of the file
+    // system: the user database names the home folder, and where it is the root nothing is kept.
+    void noDataFolderAtTheRoot_data() {
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<bool>("asNobody");
+        QTest::newRow("HOME is the root") << QByteArray("/") << false;
+        QTest::newRow("no HOME, the user database's home") << QByteArray() << true;
+    }
+    void noDataFolderAtTheRoot() {
+        QFETCH(QByteArray, home);
+        QFETCH(bool, asNobody);
+        const passwd* nobody = getpwnam("nobody");
+        if (asNobody && (geteuid() != 0 || !nobody)) {
+            QSKIP("needs root and the user nobody");
+        }
+        const QByteArray ownHome = qgetenv("HOME");
+        const QString atRoot =
+            QStringLiteral("/.local/share/") + QCoreApplication::applicationName();
+        if (asNobody) {
+            QCOMPARE(seteuid(nobody->pw_uid), 0);
+        }
+        qunsetenv("XDG_DATA_HOME");
+        qputenv("HOME", home);
+        const QString failure = ChooseDataFolder(false);
+        const QByteArray homeUsed = qgetenv("HOME");
+        qputenv("HOME", ownHome);
+        if (asNobody) {
+            QCOMPARE(seteuid(0), 0);
+        }
+        QVERIFY(!QFileInfo::exists(atRoot));
+        QVERIFY(!failure.isEmpty());
+        QCOMPARE(homeUsed, asNobody ? QByteArray(nobody->pw_dir) : home);
+        QCOMPARE(DataFolder(), QDir::cleanPath(QString::fromLocal8Bit(homeUsed) + atRoot));
+        ChooseDataFolder(true);
     }
 };
 

@@ -14,7 +14,9 @@ void Main::TakeUpKeptGame() {
     keepTimer_.setInterval(0);
     connect(&keepTimer_, &QTimer::timeout, this, &Main::KeepGame);
 
-    if (const std::optional<QByteArray> text = files_.Read(keptGame_->Path())) {
+    // An empty file is a game that was completed where its file could not be removed.
+    if (const std::optional<QByteArray> text = files_.Read(keptGame_->Path());
+        text && !text->isEmpty()) {
         if (const std::optional<GameRecord> record = ReadSavedGame(*text)) {
             model_.TakeUp(*record, Stopwatch::Clock::now());
             keptTicks_ = model_.ClockTicks();
@@ -41,6 +43,9 @@ void Main::TakeUpKeptGame() {
 
 void Main::KeepGame() {
     keepTimer_.stop();
+    if (files_.LeftToAnotherCopy()) {
+        return;
+    }
     if (std::optional<GameRecord> record = model_.Record(Stopwatch::Clock::now())) {
         keptTicks_ = record->clockTicks;
         keptGame_->Write([record = std::move(*record)] { return SavedGameText(record); });

@@ -5,7 +5,6 @@
 #include "platform/first_paint.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
-#include "platform/preferences.h"
 #include "platform/twips.h"
 #include "platform/zoom_stage.h"
 #include "ui/game/board_geometry.h"
@@ -193,7 +192,6 @@ void Main::Form_Load() {
 
     board_.DrawGrid();
     files_.LoadSettings();
-    ReadPreferences(DataPath(PreferencesFileName), settings_);
     shape1->SetColour(QColor(settings_.HighlightColour.red, settings_.HighlightColour.green,
                              settings_.HighlightColour.blue));
     files_.SyncScores();

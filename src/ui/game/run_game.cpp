@@ -8,10 +8,10 @@
 #include "platform/fonts.h"
 #include "platform/language.h"
 #include "platform/message_box.h"
+#include "platform/single_copy.h"
 #include "ui/game/main_window.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <csignal>
 
@@ -26,6 +26,12 @@ int RunGame(QApplication& app) {
     // user's files in that user's own data folder, also for root.
     const QStringList names{SettingsFileName, ScoreFileName};
     const QString folderFailure = ChooseDataFolder(IsPortableFolder(ProgramFolder(), names), names);
+    // One game on the user's files, in one window: a second start brings the first to the front.
+    SingleCopy copy(DataFolder());
+    const SingleCopy::Start start = copy.Claim();
+    if (start == SingleCopy::Start::Raised) {
+        return 0;
+    }
     InstallFontSubstitutes();
     InstallDutchTexts(app);
     QApplication::setFont(PointFont(QStringLiteral("MS Sans Serif"), 8.25));
@@ -41,17 +47,35 @@ int RunGame(QApplication& app) {
     });
     Main window;
     game = &window;
+    QWidget* board = window.findChild<QWidget*>(QStringLiteral("Pic"));
     if (QCoreApplication::arguments().contains(QStringLiteral("--quit-when-shown"))) {
-        QuitAfterFirstPaint(window.findChild<QWidget*>(QStringLiteral("Pic")));
+        QuitAfterFirstPaint(board);
+    }
+    QObject::connect(&copy, &SingleCopy::raiseRequested, &window, [&window] {
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.raise();
+        window.activateWindow();
+    });
+    if (start == SingleCopy::Start::OtherUnreached) {
+        window.Files().LeaveToAnotherCopy();
     }
     window.show();
+    // Messages wait until the window stands where the desktop put it, so that they stand over it.
     if (!folderFailure.isEmpty()) {
-        QTimer::singleShot(0, &window, [&window, folderFailure] {
+        AfterFirstPaint(board, [&window, folderFailure] {
             FileFailureBox(&window,
                            QStringLiteral("Sudoku kan uw instellingen, scores en puzzels niet "
                                           "bewaren in deze map. Het spel werkt wel, maar wat u "
                                           "verandert is weg wanneer u het afsluit."),
                            DataFolder(), folderFailure);
+        });
+    } else if (start == SingleCopy::Start::OtherUnreached) {
+        AfterFirstPaint(board, [&window] {
+            MessageBox(&window,
+                       QStringLiteral("Sudoku speelt al in een ander venster, dat niet antwoordt. "
+                                      "Zolang dat speelt, worden het spel en de instellingen van "
+                                      "dit venster niet bewaard; uw scores wel."),
+                       ProgramTitle, Buttons::Ok, BoxIcon::Exclamation);
         });
     }
     return app.exec();

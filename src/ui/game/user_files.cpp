@@ -1,11 +1,14 @@
 #include "ui/game/user_files.h"
 
+#include "core/preferences_file.h"
 #include "core/settings_file.h"
+#include "platform/first_paint.h"
 #include "platform/message_box.h"
 
 #include <QFileInfo>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -33,7 +36,13 @@ UserFiles::UserFiles(GameSettings& settings, ScoreList& scores, QWidget* owner)
     scoresTimer_.setSingleShot(true);
     scoresTimer_.setInterval(0);
     connect(&scoresTimer_, &QTimer::timeout, this, &UserFiles::SaveScores);
-    scores_.OnChange([this] { scoresTimer_.start(); });
+    AfterFirstPaint(owner_, [this] { painted_ = true; });
+    scores_.OnChange([this] {
+        // Each score entered or deleted is told when it cannot be kept.
+        const QString path = DataPath(ScoreFileName);
+        told_.remove({path, NotSavedText(path)});
+        scoresTimer_.start();
+    });
 }
 
 UserFiles::~UserFiles() {
@@ -48,9 +57,21 @@ void UserFiles::LoadSettings() {
     if (file.status == ReadStatus::Read) {
         ReadSettingsFile(file.bytes, settings_);
     }
+    const FileContent preferences = Look(DataPath(PreferencesFileName));
+    ReadPreferencesFile(preferences.bytes, settings_);
+    windowPlace_ = WindowPlaceIn(preferences.bytes);
     savedSettings_ = settings_;
+    savedPreferences_ = settings_;
     if (file.status == ReadStatus::Missing && !QFileInfo(path).isSymLink()) {
         Store(path, FormatSettingsFile(settings_));
+    }
+}
+
+void UserFiles::KeepWindowPlace(const QByteArray& place) {
+    if (place != windowPlace_ && !leftToOther_ &&
+        Update(DataPath(PreferencesFileName),
+               [&place](const QByteArray& bytes) { return WithWindowPlace(bytes, place); })) {
+        windowPlace_ = place;
     }
 }
 
@@ -96,55 +117,84 @@ FileContent UserFiles::Look(const QString& path) {
 }
 
 bool UserFiles::Store(const QString& path, const QByteArray& bytes) {
-    const FileResult result = WriteFileAtomically(path, bytes);
+    const FileResult result = WriteKeptFile(path, bytes);
     Written(path, result.failure);
     return bool(result);
 }
 
+bool UserFiles::Update(const QString& path,
+                       const std::function<QByteArray(const QByteArray&)>& merge) {
+    const FileContent file = Look(path);
+    if (!Usable(file)) {
+        Tell(path, NotSavedText(path), file.failure);
+        return false;
+    }
+    const QByteArray bytes = merge(file.bytes);
+    return bytes == file.bytes || Store(path, bytes);
+}
+
 void UserFiles::Written(const QString& path, const QString& failure) {
     if (failure.isEmpty()) {
-        told_.remove(path);
+        told_.removeIf(
+            [&path](const std::pair<QString, QString>& told) { return told.first == path; });
     } else {
         Tell(path, NotSavedText(path), failure);
     }
 }
 
 void UserFiles::Tell(const QString& path, const QString& text, const QString& failure) {
-    if (told_.contains(path)) {
+    if (told_.contains({path, text})) {
         return;
     }
-    told_.insert(path);
+    told_.insert({path, text});
     qWarning("%s: %s", qPrintable(path), qPrintable(failure));
     // Where the data folder itself is unusable, start-up has said so already.
     if (quiet_ || !DataFolderFailure().isEmpty()) {
         return;
     }
-    // At start-up the box waits for the window, so that it stands in front of it.
-    if (!owner_->isVisible()) {
-        QTimer::singleShot(0, owner_, [owner = owner_, text, path, failure] {
-            FileFailureBox(owner, text, path, failure);
-        });
-        return;
+    const auto box = [owner = owner_, text, path, failure] {
+        FileFailureBox(owner, text, path, failure);
+    };
+    // At start-up the boxes wait, in turn, until the window stands painted where the desktop put
+    // it, so that they stand over it. A window that is closed has nobody to tell.
+    if (!painted_) {
+        AfterFirstPaint(owner_, box);
+    } else if (owner_->isVisible()) {
+        box();
     }
-    FileFailureBox(owner_, text, path, failure);
 }
 
 bool UserFiles::SaveSettings() {
     settingsTimer_.stop();
-    if (FormatSettingsFile(settings_) == FormatSettingsFile(savedSettings_)) {
+    if (leftToOther_) {
         return true;
     }
-    const QString path = DataPath(SettingsFileName);
-    const FileContent file = Look(path);
-    if (!Usable(file)) {
-        Tell(path, NotSavedText(path), file.failure);
-        return false;
+    const bool preferences = SavePreferences();
+    if (FormatSettingsFile(settings_) == FormatSettingsFile(savedSettings_)) {
+        return preferences;
     }
-    const QByteArray bytes = MergeSettingsFile(file.bytes, savedSettings_, settings_);
-    if ((file.status == ReadStatus::Missing || bytes != file.bytes) && !Store(path, bytes)) {
+    if (!Update(DataPath(SettingsFileName), [this](const QByteArray& bytes) {
+            return MergeSettingsFile(bytes, savedSettings_, settings_);
+        })) {
         return false;
     }
     savedSettings_ = settings_;
+    return preferences;
+}
+
+bool UserFiles::SavePreferences() {
+    if (std::none_of(SettingSwitches.begin(), SettingSwitches.end(),
+                     [this](const SettingSwitch& setting) {
+                         return settings_.*setting.value != savedPreferences_.*setting.value;
+                     })) {
+        return true;
+    }
+    if (!Update(DataPath(PreferencesFileName), [this](const QByteArray& bytes) {
+            return MergePreferencesFile(bytes, savedPreferences_, settings_);
+        })) {
+        return false;
+    }
+    savedPreferences_ = settings_;
     return true;
 }
 
@@ -153,18 +203,13 @@ bool UserFiles::SaveScores() {
     if (!scores_.Changed()) {
         return true;
     }
-    const QString path = DataPath(ScoreFileName);
-    const FileContent file = Look(path);
-    if (!Usable(file)) {
-        Tell(path, NotSavedText(path), file.failure);
-        return false;
-    }
-    ScoreList onDisk;
-    ReadScoreFile(file.bytes, onDisk);
-    const ScoreList merged = scores_.WithChangesOn(std::move(onDisk));
-    const QByteArray bytes = FormatScoreFile(merged);
-    const bool create = file.status == ReadStatus::Missing && merged.Count() > 0;
-    if ((create || bytes != file.bytes) && !Store(path, bytes)) {
+    ScoreList merged;
+    if (!Update(DataPath(ScoreFileName), [this, &merged](const QByteArray& bytes) {
+            ScoreList onDisk;
+            ReadScoreFile(bytes, onDisk);
+            merged = scores_.WithChangesOn(std::move(onDisk));
+            return FormatScoreFile(merged);
+        })) {
         return false;
     }
     scores_.Saved(merged);

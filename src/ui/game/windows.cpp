@@ -3,7 +3,6 @@
 
 #include "platform/controls.h"
 #include "platform/files.h"
-#include "platform/preferences.h"
 #include "ui/dialogs/afdrukken.h"
 #include "ui/dialogs/config.h"
 #include "ui/dialogs/loadform.h"
@@ -47,8 +46,6 @@ void Main::ToolsGonfig_Click() {
     auto* config = new Config(settings_, knoptext_[4], this);
     connect(config, &Config::SettingsChanged, &files_, &UserFiles::SettingsChanged);
     connect(config, &Config::SettingsChanged, this, [this] {
-        const QString path = DataPath(PreferencesFileName);
-        files_.Written(path, WritePreferences(path, settings_).failure);
         picView_->update();  // the marks over the board follow their switches
         // The next new puzzle is made for the settings as they are now.
         PreparePuzzle();

@@ -3,7 +3,6 @@
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
-#include "platform/preferences.h"
 #include "platform/zoom_stage.h"
 #include "ui/game/main_window.h"
 
@@ -72,16 +71,15 @@ void Main::BeeldWareGrootte_Click() {
 }
 
 void Main::RestoreWindowPlace() {
-    const QByteArray place = ReadWindowPlace(DataPath(PreferencesFileName));
-    if (!place.isEmpty()) {
-        restoreGeometry(place);
+    if (!files_.WindowPlace().isEmpty()) {
+        restoreGeometry(files_.WindowPlace());
     }
 }
 
 void Main::hideEvent(QHideEvent* event) {
     // Closed, not minimized.
     if (!event->spontaneous()) {
-        WriteWindowPlace(DataPath(PreferencesFileName), saveGeometry());
+        files_.KeepWindowPlace(saveGeometry());
     }
     QMainWindow::hideEvent(event);
 }

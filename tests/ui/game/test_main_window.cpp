@@ -1,3 +1,4 @@
+#include "core/saved_game.h"
 #include "platform/controls.h"
 #include "support/full_disk.h"
 #include "support/game_window.h"
@@ -188,6 +189,66 @@ class TestMainWindow : public QObject {
                  QStringLiteral("Het bewaarde spel kon niet worden gelezen en is overgeslagen."));
     }
 
+    // A completed game is not taken up again, also where its file cannot be removed; a file over
+    // 16 MB, passed over at the start, is neither written nor removed.
+    void keptGameThatCannotBeReplaced_data() {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("a folder that takes no changes") << false << 0;
+        QTest::newRow("a file over 16 MB") << true << 2;
+    }
+    void keptGameThatCannotBeReplaced() {
+        QFETCH(bool, large);
+        QFETCH(int, messages);
+        TestProgramFolder folder;
+        const QString path = folder.Path(QStringLiteral("Spel.json"));
+        if (large) {
+            folder.Write(QStringLiteral("Spel.json"), QByteArray(17 * 1024 * 1024, ' '));
+        }
+        const QFileInfo before(path);
+        QApplication::setQuitOnLastWindowClosed(false);
+        MessageWatch watch;
+        {
+            Main main;
+            main.show();
+            main.Settings().OnlyUniquePuzzles = false;
+            main.Settings().UsePattern = true;
+            for (int r = 1; r <= 9; ++r) {
+                main.Settings().PatternRows[r] = r == 1 ? "011111111" : "111111111";
+            }
+            main.LayOutPuzzle(TransformedGrid(3, 2));
+            main.SaveFiles();
+            std::optional<FolderClosedToNewFiles> closed;
+            if (!large) {
+                QVERIFY(ReadSavedGame(folder.Read(QStringLiteral("Spel.json"))));
+                closed.emplace(folder.Path(QString()));
+            }
+            // The name for the score list is not given.
+            QTimer nameless;
+            connect(&nameless, &QTimer::timeout, [] {
+                if (auto* name = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                    name->reject();
+                }
+            });
+            nameless.start(10);
+            main.Model().Place({1, 1}, main.Model().SolutionGrid()(1, 1), {190, 0, 0});
+            QVERIFY(main.Model().Completed());
+            main.SaveFiles();
+            QTRY_COMPARE(watch.count, messages);
+        }
+        QVERIFY(QFile::exists(path));
+        if (large) {
+            QCOMPARE(watch.text, QStringLiteral("Spel.json kon niet worden opgeslagen; het "
+                                                "bestand is gebleven zoals het was."));
+            QCOMPARE(QFileInfo(path).size(), before.size());
+            QCOMPARE(QFileInfo(path).lastModified(), before.lastModified());
+            return;
+        }
+        Main next;
+        QVERIFY(!next.Model().GameActive());
+        QCOMPARE(Child<QLabel>(next, "InfoBalk")->text(), QStringLiteral("Info"));
+    }
+
     // Scorelijst.lst is read as UTF-8 when it is valid UTF-8, else as Windows-1252, and written in
     // Windows-1252 unless a name needs UTF-8; a list the run leaves as it was keeps its bytes.
     void scoreFileKeepsItsNames_data() {
@@ -243,8 +304,8 @@ class TestMainWindow : public QObject {
                  QByteArray("\"0:00:42:0 - Nu\"\r\n"));
     }
 
-    // Each file that cannot be written is told about once, with its path and why; nothing is made
-    // in place of the missing folder.
+    // Each file that cannot be written is told about once, with its path and why, and each score
+    // that cannot be kept; nothing is made in place of the missing folder.
     void unwritableFolderIsToldOnce() {
         TestProgramFolder folder;
         SetProgramFolder(folder.Path(QStringLiteral("missing/deeper")));
@@ -260,6 +321,7 @@ class TestMainWindow : public QObject {
         watch.start(10);
         {
             Main main;
+            main.show();
             main.Scores().Insert(QStringLiteral("0:00:01:0 - A"));
             QTRY_COMPARE(told.size(), 2);
             main.Scores().Insert(QStringLiteral("0:00:02:0 - B"));
@@ -269,9 +331,11 @@ class TestMainWindow : public QObject {
         }
         const QString missing = folder.Path(QStringLiteral("missing/deeper/"));
         told.sort();
-        QCOMPARE(told, (QStringList{"Scorelijst.lst kon niet worden opgeslagen; het bestand is "
-                                    "gebleven zoals het was.|" +
-                                        missing + "Scorelijst.lst\nDe map bestaat niet.",
+        const QString scores =
+            "Scorelijst.lst kon niet worden opgeslagen; het bestand is gebleven "
+            "zoals het was.|" +
+            missing + "Scorelijst.lst\nDe map bestaat niet.";
+        QCOMPARE(told, (QStringList{scores, scores,
                                     "Sudoku.ini kon niet worden opgeslagen; het bestand is "
                                     "gebleven zoals het was.|" +
                                         missing + "Sudoku.ini\nDe map bestaat niet."}));
@@ -284,21 +348,25 @@ class TestMainWindow : public QObject {
         QTest::addColumn<QString>("name");
         QTest::newRow("settings") << QStringLiteral("Sudoku.ini");
         QTest::newRow("scores") << QStringLiteral("Scorelijst.lst");
+        QTest::newRow("switches") << QStringLiteral("Voorkeuren.ini");
     }
     void fullDiskKeepsTheOldFile() {
         QFETCH(QString, name);
         TestProgramFolder folder;
         folder.Write(QStringLiteral("Sudoku.ini"), DefaultIni);
+        folder.Write(QStringLiteral("Voorkeuren.ini"), "[General]\nAlleenUniek=true\n");
         const QByteArray scores = "\"0:01:00:0 - Anna\"\r\n\"0:02:00:0 - Bob\"\r\n";
         folder.Write(QStringLiteral("Scorelijst.lst"), scores);
         const QByteArray old = folder.Read(name);
         QApplication::setQuitOnLastWindowClosed(false);
         Main main;
+        main.show();
         MessageWatch messages;
         {
             const FullDisk full;
             for (int difficulty : {5, 6}) {
                 main.Settings().Difficulty = difficulty;
+                main.Settings().ShowDuplicates = false;
                 main.Scores().Insert(QStringLiteral("0:00:3%1:0 - Nieuw").arg(difficulty));
                 main.Files().SettingsChanged();
                 QTest::qWait(300);
@@ -306,16 +374,19 @@ class TestMainWindow : public QObject {
             main.SaveFiles();
         }
         QCOMPARE(folder.Read(name), old);
-        QCOMPARE(messages.count, 2);
+        // Each file of the settings once, each score entered.
+        QCOMPARE(messages.count, 4);
         QVERIFY2(messages.details.contains(
                      QStringLiteral("Het bestand zou groter worden dan het systeem toestaat.")),
                  qPrintable(messages.details));
-        QCOMPARE(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 3);
         main.SaveFiles();
         QVERIFY(folder.Read(QStringLiteral("Sudoku.ini")).endsWith("\r\n6\r\n"));
+        QCOMPARE(folder.Read(QStringLiteral("Voorkeuren.ini")),
+                 "[General]\nDubbeleGetallen=false\nAlleenUniek=true\n");
         QCOMPARE(folder.Read(QStringLiteral("Scorelijst.lst")),
                  "\"0:00:35:0 - Nieuw\"\r\n\"0:00:36:0 - Nieuw\"\r\n" + scores);
-        QCOMPARE(messages.count, 2);
+        QCOMPARE(messages.count, 4);
     }
 
     // Two copies of the game on one folder: each writes what it changed into what the other
@@ -351,25 +422,26 @@ class TestMainWindow : public QObject {
     }
 
     // What stands in the place of a file and is no plain file of a real size is passed over
-    // without waiting for it, and stays as it is; the user is told once.
+    // without waiting for it, and stays as it is. The user is told once that it was passed over,
+    // and that a change could not be kept: once for the settings, for each score entered.
     void filesThatAreNoPlainFilesArePassedOver_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("message");
-        const QString notSaved =
-            QStringLiteral(" kon niet worden opgeslagen; het bestand is gebleven zoals het was.");
-        for (const QString& name :
-             {QStringLiteral("Sudoku.ini"), QStringLiteral("Scorelijst.lst")}) {
+        QTest::addColumn<int>("messages");
+        for (const QString& name : {QStringLiteral("Sudoku.ini"), QStringLiteral("Voorkeuren.ini"),
+                                    QStringLiteral("Scorelijst.lst")}) {
             const QByteArray row = name.toLatin1();
-            QTest::newRow(row + ", a FIFO") << name << "fifo" << name + notSaved;
-            QTest::newRow(row + ", a link to /dev/zero") << name << "zero" << name + notSaved;
-            QTest::newRow(row + ", a folder") << name << "folder" << name + notSaved;
-            QTest::newRow(row + ", 17 MB") << name << "large" << name + " is overgeslagen.";
+            const int changes = name == QStringLiteral("Scorelijst.lst") ? 2 : 1;
+            QTest::newRow(row + ", a FIFO") << name << "fifo" << changes;
+            QTest::newRow(row + ", a link to /dev/zero") << name << "zero" << changes;
+            QTest::newRow(row + ", a folder") << name << "folder" << changes;
+            QTest::newRow(row + ", 17 MB") << name << "large" << changes + 1;
         }
     }
     void filesThatAreNoPlainFilesArePassedOver() {
         QFETCH(QString, name);
         QFETCH(QString, kind);
+        QFETCH(int, messages);
         TestProgramFolder folder;
         const QString path = folder.Path(name);
         if (kind == "fifo") {
@@ -379,26 +451,33 @@ class TestMainWindow : public QObject {
         } else if (kind == "folder") {
             QVERIFY(QDir().mkpath(path));
         } else {
-            folder.Write(name, QByteArray(17 * 1024 * 1024, '\n'));
+            folder.Write(name,
+                         "[General]\nAlleenUniek=false\n" + QByteArray(17 * 1024 * 1024, '\n'));
         }
         const QFileInfo before(path);
         QApplication::setQuitOnLastWindowClosed(false);
-        MessageWatch messages;
+        MessageWatch watch;
         {
             Main main;
             QCOMPARE(main.Settings().Difficulty, 3);
+            QVERIFY(main.Settings().OnlyUniquePuzzles);
             QCOMPARE(main.Scores().Count(), 0);
             for (int difficulty : {5, 6}) {
                 main.Settings().Difficulty = difficulty;
+                main.Settings().ShowDuplicates = difficulty == 6;
                 main.Scores().Insert(QStringLiteral("0:00:30:0 - Nieuw"));
                 main.SaveFiles();
+                QTest::qWait(50);
             }
-            QTRY_COMPARE(messages.count, 1);
+            main.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&main));
+            QTRY_COMPARE(watch.count, messages);
             QTest::qWait(50);
         }
-        QCOMPARE(messages.count, 1);
-        QTEST(messages.text, "message");
-        QVERIFY(messages.details.startsWith(path + u'\n'));
+        QCOMPARE(watch.count, messages);
+        QCOMPARE(watch.text, name + QStringLiteral(" kon niet worden opgeslagen; het bestand is "
+                                                   "gebleven zoals het was."));
+        QVERIFY(watch.details.startsWith(path + u'\n'));
         const QFileInfo after(path);
         QCOMPARE(after.isSymLink(), before.isSymLink());
         QCOMPARE(after.isDir(), before.isDir());
