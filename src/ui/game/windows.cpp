@@ -10,6 +10,7 @@
 #include "ui/dialogs/pattern_designer.h"
 #include "ui/dialogs/puzzelboekje.h"
 #include "ui/dialogs/scoreform.h"
+#include "ui/dialogs/statistieken.h"
 #include "ui/solver/editform.h"
 
 #include <QPointer>
@@ -41,6 +42,11 @@ void Main::Puntenlijst_Click() {
     // The list shows what another copy of the game added, and can delete it.
     files_.SyncScores();
     OpenModal<Scoreform>(scores_, this);
+}
+
+void Main::PuntenStatistiek_Click() {
+    QString note;
+    OpenModal<Statistieken>(Summarize(statistics_.Games(note), QDate::currentDate()), note, this);
 }
 
 void Main::ToolsGonfig_Click() {
