@@ -28,6 +28,17 @@ Help HelpAt(std::size_t i) {
     return static_cast<Help>(1 << i);
 }
 
+// The names of the help used: their keys in the files or their words.
+QStringList Names(HelpUsed help, const char* Named::*name) {
+    QStringList names;
+    for (std::size_t i = 0; i < Helps.size(); ++i) {
+        if (help.testFlag(HelpAt(i))) {
+            names << QString::fromLatin1(Helps[i].*name);
+        }
+    }
+    return names;
+}
+
 }  // namespace
 
 GameStart BeginNow(PuzzleSource source, QDate day) {
@@ -42,13 +53,7 @@ void WriteStart(QJsonObject& object, const GameStart& start, HelpUsed help) {
             object[u"day"] = start.day.toString(Qt::ISODate);
         }
     }
-    QJsonArray helps;
-    for (std::size_t i = 0; i < Helps.size(); ++i) {
-        if (help.testFlag(HelpAt(i))) {
-            helps.append(QString::fromLatin1(Helps[i].key));
-        }
-    }
-    object[u"help"] = helps;
+    object[u"help"] = QJsonArray::fromStringList(Names(help, &Named::key));
 }
 
 std::optional<std::pair<GameStart, HelpUsed>> ReadStart(const QJsonObject& object) {
@@ -84,12 +89,7 @@ std::optional<std::pair<GameStart, HelpUsed>> ReadStart(const QJsonObject& objec
 }
 
 QString Congratulation(HelpUsed help) {
-    QStringList words;
-    for (std::size_t i = 0; i < Helps.size(); ++i) {
-        if (help.testFlag(HelpAt(i))) {
-            words << QString::fromLatin1(Helps[i].words);
-        }
-    }
+    QStringList words = Names(help, &Named::words);
     if (words.isEmpty()) {
         return QStringLiteral("Gefeliciteerd met het oplossen van de puzzel...");
     }

@@ -6,6 +6,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -42,13 +43,18 @@ void TrendChart::paintEvent(QPaintEvent*) {
     if (times_.empty()) {
         return;
     }
-    const double longest = static_cast<double>(*std::max_element(times_.begin(), times_.end()));
-    // Heights in whole pixels, so that every bar has sharp edges at any density of the screen.
+    const auto [fastest, slowest] = std::minmax_element(times_.begin(), times_.end());
+    // The bars stand on a floor below the fastest time, half the spread of the times lower, so
+    // that a change shows even where the times lie close together.
+    const auto spread = static_cast<double>(*slowest - *fastest);
+    const double floor = std::max(0.0, static_cast<double>(*fastest) - spread / 2);
+    const double range = static_cast<double>(*slowest) - floor;
     const auto top = [&](double time) {
-        return bottom - (longest > 0 ? time / longest * tallest : 0);
+        return bottom - (range > 0 ? (time - floor) / range * tallest : tallest);
     };
     for (std::size_t i = 0; i < times_.size(); ++i) {
         const int left = Margin + Slot * static_cast<int>(i);
+        // In whole pixels, so that every bar has sharp edges at any density of the screen.
         const int barTop = static_cast<int>(std::lround(top(static_cast<double>(times_[i]))));
         painter.fillRect(left, barTop, Slot - Gap, bottom - barTop, BarColour);
     }

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-// A small chart of times, the oldest on the left: a bar for each, as tall as the time, in room
-// for the number of times the statistics chart, and over the bars the straight line nearest to
-// them, so that a glance shows whether the times went down or up.
+// A small chart of times, the oldest on the left: a bar for each, the taller the longer the time,
+// in room for the number of times the statistics chart, and over the bars the straight line
+// nearest to them, so that a glance shows whether the times went down or up.
 class TrendChart : public QWidget {
   public:
     explicit TrendChart(QWidget* parent);

@@ -358,14 +358,19 @@ class TestMainWindow : public QObject {
         QTest::addColumn<QString>("message");
         const QString notSaved =
             QStringLiteral(" kon niet worden opgeslagen; het bestand is gebleven zoals het was.");
-        for (const QString& name :
-             {QStringLiteral("Sudoku.ini"), QStringLiteral("Scorelijst.lst")}) {
+        for (const QString& name : {QStringLiteral("Sudoku.ini"), QStringLiteral("Scorelijst.lst"),
+                                    QStringLiteral("Statistiek.json")}) {
             const QByteArray row = name.toLatin1();
+            const bool read = name != u"Statistiek.json";
             QTest::newRow(row + ", a FIFO") << name << "fifo" << name + notSaved;
             QTest::newRow(row + ", a link to /dev/zero") << name << "zero" << name + notSaved;
             QTest::newRow(row + ", a folder") << name << "folder" << name + notSaved;
-            QTest::newRow(row + ", 17 MB") << name << "large" << name + " is overgeslagen.";
+            QTest::newRow(row + ", 17 MB")
+                << name << "large" << name + (read ? " is overgeslagen." : notSaved);
         }
+        // Never written over blindly: the games it holds may be ones this version cannot read.
+        QTest::newRow("Statistiek.json, not one") << QStringLiteral("Statistiek.json") << "other"
+                                                  << "Statistiek.json" + notSaved;
     }
     void filesThatAreNoPlainFilesArePassedOver() {
         QFETCH(QString, name);
@@ -378,6 +383,8 @@ class TestMainWindow : public QObject {
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
         } else if (kind == "folder") {
             QVERIFY(QDir().mkpath(path));
+        } else if (kind == "other") {
+            folder.Write(name, "{\"spellen\": []}");
         } else {
             folder.Write(name, QByteArray(17 * 1024 * 1024, '\n'));
         }
@@ -388,9 +395,11 @@ class TestMainWindow : public QObject {
             Main main;
             QCOMPARE(main.Settings().Difficulty, 3);
             QCOMPARE(main.Scores().Count(), 0);
+            main.Settings().OnlyUniquePuzzles = false;
             for (int difficulty : {5, 6}) {
                 main.Settings().Difficulty = difficulty;
                 main.Scores().Insert(QStringLiteral("0:00:30:0 - Nieuw"));
+                main.GeneratePuzzle();
                 main.SaveFiles();
             }
             QTRY_COMPARE(messages.count, 1);
