@@ -26,9 +26,11 @@ void ForEachPeer(QPoint cell, Visit visit) {
 
 }  // namespace
 
-void GameModel::LayOut(const Grid& solution, const PuzzleGivens& givens) {
+void GameModel::LayOut(const Grid& solution, const PuzzleGivens& givens, const GameStart& start) {
     solution_ = solution;
     puzzle_ = givens;
+    start_ = start;
+    help_ = {};
     board_ = Grid();
     filled_ = 0;
     ForEachCell([this](QPoint cell) {
@@ -74,12 +76,18 @@ std::optional<GameRecord> GameModel::Record(Stopwatch::Clock::time_point now) co
     record.paused = paused_;
     record.history = history_;
     record.done = done_;
+    record.start = start_;
+    record.help = help_;
     return record;
 }
 
 void GameModel::TakeUp(const GameRecord& record, Stopwatch::Clock::time_point now) {
-    LayOut(record.solution, record.givens);
+    LayOut(record.solution, record.givens, record.start);
     SetOrigin(record.grid, record.symmetry);
+    if (record.help) {
+        help_ = record.help;
+        emit helpUsed();
+    }
     ForEachCell([this, &record](QPoint cell) {
         if (!IsGiven(cell)) {
             Show(cell, record.cells[CellBit(cell.x(), cell.y())]);
@@ -104,6 +112,13 @@ void GameModel::SetOrigin(int grid, int symmetry) {
     grid_ = grid;
     symmetry_ = symmetry;
     emit originChanged();
+}
+
+void GameModel::UseHelp(Help help) {
+    if (active_ && !completed_ && !help_.testFlag(help)) {
+        help_ |= help;
+        emit helpUsed();
+    }
 }
 
 CellContent GameModel::Content(QPoint cell) const {
@@ -229,6 +244,7 @@ void GameModel::FillCandidates(Rgb ink) {
     });
     if (!move.edits.empty()) {
         Do(std::move(move));
+        UseHelp(Help::Candidates);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/clock.h"
+#include "core/game_start.h"
 #include "core/givens.h"
 #include "core/grid.h"
 #include "core/settings.h"
@@ -53,6 +54,8 @@ struct GameRecord {
     bool paused = false;
     std::vector<GameMove> history;
     std::size_t done = 0;
+    GameStart start;
+    HelpUsed help;
 };
 
 // The game in progress: the solution and the board, which cells are given, what the player put
@@ -66,8 +69,9 @@ class GameModel : public QObject {
   public:
     // A new game on the board: the solution and the cells it gives away. Everything the player
     // did before is gone, the number buttons are free again, the keyboard's cell is the top left
-    // one and the correct-numbers line counts the new board.
-    void LayOut(const Grid& solution, const PuzzleGivens& givens);
+    // one and the correct-numbers line counts the new board. `start` says where the puzzle came
+    // from and when the game began.
+    void LayOut(const Grid& solution, const PuzzleGivens& givens, const GameStart& start = {});
     // The base grid and the symmetry a puzzle was made from, as the window names them.
     void SetOrigin(int grid, int symmetry);
     // The game as it stands at `now`, to be kept; a game in play only (not before the first
@@ -87,6 +91,11 @@ class GameModel : public QObject {
     CellContent Content(QPoint cell) const;
     int GridNumber() const { return grid_; }
     int Symmetry() const { return symmetry_; }
+    const GameStart& Start() const { return start_; }
+
+    // The player had help: counted in a game on the board until it is completed.
+    void UseHelp(Help help);
+    HelpUsed UsedHelp() const { return help_; }
 
     // A puzzle is on the board; before the first one the board takes no moves.
     bool GameActive() const { return active_; }
@@ -178,6 +187,8 @@ class GameModel : public QObject {
     void historyChanged();
     // The game was paused or goes on.
     void pausedChanged();
+    // The player had help of a kind not had before in this game.
+    void helpUsed();
 
   private:
     using Move = GameMove;
@@ -216,4 +227,6 @@ class GameModel : public QObject {
     bool paused_ = false;
     bool clockHeld_ = false;
     QString finalTime_;
+    GameStart start_;
+    HelpUsed help_;
 };

@@ -152,6 +152,7 @@ QByteArray SavedGameText(const GameRecord& record) {
     }
     game[u"moves"] = moves;
     game[u"done"] = static_cast<qint64>(record.done);
+    WriteStart(game, record.start, record.help);
     return QJsonDocument(game).toJson(QJsonDocument::Compact);
 }
 
@@ -232,8 +233,10 @@ std::optional<GameRecord> ReadSavedGame(QByteArrayView text) {
     }
     record.done = static_cast<std::size_t>(
         read.Number(game[u"done"], 0, static_cast<int>(record.history.size())));
-    if (!read.ok) {
+    const std::optional<std::pair<GameStart, HelpUsed>> start = ReadStart(game);
+    if (!read.ok || !start) {
         return std::nullopt;
     }
+    std::tie(record.start, record.help) = *start;
     return record;
 }

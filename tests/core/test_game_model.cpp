@@ -2,6 +2,7 @@
 // in order.
 #include "core/base_grids.h"
 #include "core/game_model.h"
+#include "core/statistics.h"
 
 #include <QTest>
 
@@ -53,7 +54,8 @@ struct Listener {
 
 // Plays moves written as "P c r +" (the solution's digit), "P c r -" (a wrong one), "X c r +"
 // and "X c r -" (the same, replacing), "E c r", "M c r d", "F" (fill the candidates), "U", "R",
-// "S" (pause), "G" (go on) and "C c r" (the cursor).
+// "S" (pause), "G" (go on), "C c r" (the cursor), "H" (a hint), "N" (the next step) and "A" (the
+// solution's number in every empty cell).
 void Play(GameModel& model, const QStringList& moves) {
     for (const QString& move : moves) {
         const QStringList word = move.split(u' ');
@@ -80,6 +82,16 @@ void Play(GameModel& model, const QStringList& moves) {
             model.Undo();
         } else if (word[0] == u"R") {
             model.Redo();
+        } else if (word[0] == u"H") {
+            model.UseHelp(Help::Hint);
+        } else if (word[0] == u"N") {
+            model.UseHelp(Help::NextStep);
+        } else if (word[0] == u"A") {
+            for (int r = 1; r <= 9; ++r) {
+                for (int c = 1; c <= 9; ++c) {
+                    model.Place({c, r}, model.SolutionGrid()(c, r), {190, 0, 0});
+                }
+            }
         }
     }
 }
@@ -227,6 +239,50 @@ class TestGameModel : public QObject {
                  (QStringList{"cell 9,9", "right", "count 81", "completed", "right", "count 81"}));
         QVERIFY(model.Completed() && !model.ClockRunning() && !model.CanUndo());
         QCOMPARE(model.FinalTime(), QStringLiteral("0:00:00:0"));
+    }
+
+    // What the statistics keep of a game, entered as it goes: the level as graded, the help had
+    // before the completion (the candidates when filling them filled some) and the final time.
+    void theLogFollowsTheGame_data() {
+        QTest::addColumn<QStringList>("moves");
+        QTest::addColumn<int>("help");
+        QTest::addColumn<bool>("completed");
+        QTest::newRow("solved alone") << QStringList{"A"} << 0 << true;
+        QTest::newRow("candidates filled, then solved")
+            << QStringList{"F", "A"} << int(Help::Candidates) << true;
+        QTest::newRow("help taken back is help had")
+            << QStringList{"F", "U", "A"} << int(Help::Candidates) << true;
+        QTest::newRow("a hint and the next step, left unsolved")
+            << QStringList{"H", "N", "H"} << int(Help::Hint | Help::NextStep) << false;
+        QTest::newRow("help after the completion is no help")
+            << QStringList{"A", "H", "N", "F"} << 0 << true;
+    }
+    void theLogFollowsTheGame() {
+        QFETCH(QStringList, moves);
+        QFETCH(bool, completed);
+        GameModel model;
+        GameLog log(model);
+        PuzzleGivens givens(Band());
+        givens.graded = true;
+        givens.level = 5;
+        const GameStart start = BeginNow(PuzzleSource::Pattern);
+        model.LayOut(TransformedGrid(1, 1), givens, start);
+        const auto now = Stopwatch::Clock::now();
+        model.StartClock(now);
+        model.Tick(now + std::chrono::seconds(83));
+        Play(model, moves);
+        QCOMPARE(log.Unsaved().size(), std::size_t(1));
+        const PlayedGame& game = log.Unsaved().front();
+        QCOMPARE(game.start, start);
+        QCOMPARE(game.level, 5);
+        QTEST(int(game.help), "help");
+        QCOMPARE(game.completed, completed);
+        QCOMPARE(ClockText(game.tenths),
+                 completed ? model.FinalTime() : QStringLiteral("0:00:00:0"));
+        // A game without its moment of beginning is not counted.
+        model.LayOut(TransformedGrid(1, 1), givens);
+        Play(model, moves);
+        QCOMPARE(log.Unsaved().size(), std::size_t(1));
     }
 
     void anyValidBoardIsSolved() {

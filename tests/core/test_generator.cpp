@@ -1,4 +1,5 @@
 #include "core/base_grids.h"
+#include "core/daily_puzzle.h"
 #include "core/givens.h"
 #include "core/puzzle_maker.h"
 #include "core/random.h"
@@ -215,6 +216,32 @@ class TestGenerator : public QObject {
         // The puzzle given up never came.
         QTest::qWait(50);
         QCOMPARE(ready.count(), 2);
+    }
+
+    // The puzzle of a day is the same whenever it is made, another the next day, and harder
+    // through the week; asked for another day meanwhile, the maker gives that day's only.
+    void puzzleOfTheDay() {
+        DailyPuzzleMaker maker;
+        std::vector<MadePuzzle> made;
+        connect(&maker, &DailyPuzzleMaker::made,
+                [&made](const MadePuzzle& puzzle) { made.push_back(puzzle); });
+        const QDate monday(2026, 5, 11);
+        maker.Make(monday);
+        QTRY_COMPARE_WITH_TIMEOUT(made.size(), std::size_t(1), 20000);
+        maker.Make(monday.addDays(1));
+        maker.Make(monday);
+        QTRY_COMPARE_WITH_TIMEOUT(made.size(), std::size_t(2), 20000);
+        maker.Make(monday.addDays(1));
+        QTRY_COMPARE_WITH_TIMEOUT(made.size(), std::size_t(3), 20000);
+        QTest::qWait(50);
+        QCOMPARE(made.size(), std::size_t(3));
+        QCOMPARE(made[1].solution, made[0].solution);
+        QCOMPARE(made[1].givens.cells, made[0].givens.cells);
+        QVERIFY(made[2].solution != made[0].solution ||
+                made[2].givens.cells != made[0].givens.cells);
+        QCOMPARE(made[0].givens.level, 2);
+        QCOMPARE(made[2].givens.level, 3);
+        QCOMPARE(DailyLevel(monday.addDays(6)), 8);
     }
 
     void patternsAreGradedAsTheyStand_data() {

@@ -18,7 +18,7 @@ GameModel& Played(GameModel& model, bool paused) {
     PuzzleGivens puzzle(givens);
     puzzle.graded = true;
     puzzle.solutions = 2;
-    model.LayOut(TransformedGrid(4, 6), puzzle);
+    model.LayOut(TransformedGrid(4, 6), puzzle, BeginNow(PuzzleSource::Daily, QDate(2026, 5, 12)));
     model.SetOrigin(4, 6);
     model.StartClock(Start);
     model.Place({2, 2}, model.SolutionGrid()(2, 2), {190, 0, 0});
@@ -28,6 +28,7 @@ GameModel& Played(GameModel& model, bool paused) {
     model.Undo();
     model.SelectNumber(6);
     model.MoveCursor({8, 4});
+    model.UseHelp(Help::NextStep);
     model.Tick(Start + std::chrono::seconds(83));
     if (paused) {
         model.Pause(Start + std::chrono::seconds(90));
@@ -117,6 +118,10 @@ class TestSavedGame : public QObject {
         QTest::newRow("a move on a given") << QByteArray("[[2,2],") << QByteArray("[[2,1],");
         QTest::newRow("a given with another digit")
             << QByteArray("\"cells\":[[") << QByteArray("\"cells\":[[0,\"\",[0,0,0]],[");
+        QTest::newRow("help of an unknown kind")
+            << QByteArray("\"next-step\"") << QByteArray("\"peek\"");
+        QTest::newRow("the puzzle of a day that is none")
+            << QByteArray("2026-05-12") << QByteArray("2026-05-32");
     }
     void damagedGamesAreNotTakenUp() {
         QFETCH(QByteArray, from);

@@ -70,6 +70,7 @@ void Board::ShowHint() {
             if (model_.BoardGrid()(c, r) != 0) {
                 continue;
             }
+            model_.UseHelp(Help::Hint);
             QPointer<QLabel> label = controls_.GetalLabel;
             const int digit = model_.SolutionGrid()(c, r);
             Announce(

@@ -78,6 +78,7 @@ void Main::Knoptext_Click(int index) {
 void Main::ToggleSolution() {
     const bool showSolution = picView_->isVisible();
     if (showSolution) {
+        model_.UseHelp(Help::Solution);
         board_.SolutionBoard();
     }
     // The board in view keeps the focus that the other had.

@@ -178,6 +178,7 @@ void Main::Form_Load() {
     boardControls_.GetalLabel = getalLabel_;
     ConnectModel();
     ConnectPuzzleMaker();
+    ConnectDailyPuzzle();
 
     connect(picView_, &SurfaceView::MouseDown, this, &Main::Pic_MouseDown);
     connect(picView_, &SurfaceView::MouseMove, this,
@@ -206,6 +207,7 @@ void Main::Form_Load() {
 
 void Main::SaveFiles() {
     files_.SaveAll();
+    statistics_.Save();
     KeepGameNow();
 }
 
@@ -244,6 +246,8 @@ void Main::BuildMenus() {
 
     QMenu* file = menu("File", "&File");
     item(file, "FileNieuw", "&Nieuwe puzzel", &Main::FileNieuw_Click, Keys(Key::New));
+    item(file, "FilePuzzelVanDeDag", "Puzzel van de &dag", &Main::FilePuzzelVanDeDag_Click,
+         {Key(Qt::CTRL | Qt::Key_D)});
     pauze_ = item(file, "FilePauze", "&Pauze", &Main::FilePauze_Click, {Key(Qt::Key_P)});
     pauze_->setCheckable(true);
     separator(file, "Filestreep1");
@@ -273,6 +277,7 @@ void Main::BuildMenus() {
     item(edit, "EditOplosser", "&Puzzel ontwerpen", &Main::EditOplosser_Click);
     QMenu* punten = menu("Punten", "&Score");
     item(punten, "Puntenlijst", "&Scorelijst", &Main::Puntenlijst_Click);
+    item(punten, "PuntenStatistiek", "S&tatistieken", &Main::PuntenStatistiek_Click);
     QMenu* tools = menu("Tools", "&Tools");
     item(tools, "ToolsGonfig", "&Instellingen", &Main::ToolsGonfig_Click);
     separator(tools, "ToolsStreep1");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/daily_puzzle.h"
 #include "core/game_model.h"
 #include "core/puzzle_maker.h"
 #include "core/random.h"
@@ -10,6 +11,7 @@
 #include "platform/board_overlay.h"
 #include "platform/surface.h"
 #include "ui/game/board.h"
+#include "ui/game/game_statistics.h"
 #include "ui/game/user_files.h"
 
 #include <QMainWindow>
@@ -57,9 +59,10 @@ class Main : public QMainWindow {
     // line shows the search and the game follows once it is found.
     void GeneratePuzzle();
     // A new game of this solution: its givens chosen, drawn, and the clock started; where they
-    // take many tries, once they are found.
-    void LayOutPuzzle(const Grid& solution);
-    // Writes what changed in the settings and the scores and is not written yet.
+    // take many tries, once they are found. A solution not brought in from a file says where it
+    // came from.
+    void LayOutPuzzle(const Grid& solution, PuzzleSource source = PuzzleSource::Loaded);
+    // Writes what changed in the settings, the scores and the statistics and is not written yet.
     void SaveFiles();
 
     // The handlers of the window's controls.
@@ -69,6 +72,8 @@ class Main : public QMainWindow {
     void Knoptext_Click(int index);
     void StopWatch_Timer();
     void FileNieuw_Click();
+    // The puzzle of the day, made while the window goes on.
+    void FilePuzzelVanDeDag_Click();
     void FileExit_Click();
     void HelpInleiding_Click();
     void HelpUitleg_Click();
@@ -78,6 +83,7 @@ class Main : public QMainWindow {
     void Save_Click(int index);
     void EditOplosser_Click();
     void Puntenlijst_Click();
+    void PuntenStatistiek_Click();
     // New puzzles by the dozen, printed as a booklet.
     void FilePuzzelboekje_Click();
     void ToolsGonfig_Click();
@@ -153,6 +159,11 @@ class Main : public QMainWindow {
     void AwaitPuzzle();
     void LayOutMadePuzzle();
     void ShowPuzzleSearch();
+    // Whether the game on the board may go: it has no moves, or the player says so.
+    bool MayLeaveGame();
+    void ConnectDailyPuzzle();
+    void LayOutDailyPuzzle(const MadePuzzle& made);
+    void ShowDailySearch();
     // Takes the marks of the next step away, once the player moves on.
     void ForgetAdvice();
     // The marks of the next step over the board: cells, units, struck candidates and links.
@@ -185,11 +196,14 @@ class Main : public QMainWindow {
     GameModel model_;
     ScoreList scores_;
     UserFiles files_;
+    GameStatistics statistics_{model_, files_};
     Random random_;
     PuzzleMaker maker_{random_};
     // The player asked for a puzzle that is still being made; meanwhile the info line tells.
     bool awaitingPuzzle_ = false;
     QTimer puzzleSearch_;
+    DailyPuzzleMaker daily_;
+    QTimer dailySearch_;
     Surface pic_;
     Surface pic2_;
     std::unique_ptr<Controls> controls_;

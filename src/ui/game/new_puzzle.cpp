@@ -17,30 +17,34 @@ void Main::GeneratePuzzle() {
     const int n = random_.Draw(BaseGridCount);
     const int t = random_.Draw(TransformationCount);
     model_.SetOrigin(n, t);
-    LayOutPuzzle(TransformedGrid(n, t));
+    LayOutPuzzle(TransformedGrid(n, t),
+                 settings_.UsePattern ? PuzzleSource::Pattern : PuzzleSource::Drawn);
     ShowArrowPointer();
 }
 
-void Main::LayOutPuzzle(const Grid& solution) {
+void Main::LayOutPuzzle(const Grid& solution, PuzzleSource source) {
     if (PuzzleMaker::Makes(settings_)) {
         maker_.Prepare(settings_, solution);
         AwaitPuzzle();
         return;
     }
-    model_.LayOut(solution, ChooseGivens(solution, settings_, random_));
+    model_.LayOut(solution, ChooseGivens(solution, settings_, random_), BeginNow(source));
     StartKlok();
 }
 
-void Main::FileNieuw_Click() {
+bool Main::MayLeaveGame() {
     // A stray key does not throw a game in progress away.
-    if (model_.HasMoves() &&
-        !Ask(this,
-             QStringLiteral("U bent met deze puzzel bezig. Wilt u een nieuwe puzzel beginnen? "
-                            "Wat u hebt ingevuld, gaat dan verloren."),
-             QStringLiteral("Nieuwe puzzel"), QStringLiteral("Doorspelen"))) {
-        return;
+    return !model_.HasMoves() ||
+           Ask(this,
+               QStringLiteral("U bent met deze puzzel bezig. Wilt u een nieuwe puzzel beginnen? "
+                              "Wat u hebt ingevuld, gaat dan verloren."),
+               QStringLiteral("Nieuwe puzzel"), QStringLiteral("Doorspelen"));
+}
+
+void Main::FileNieuw_Click() {
+    if (MayLeaveGame()) {
+        GeneratePuzzle();
     }
-    GeneratePuzzle();
 }
 
 void Main::ConnectPuzzleMaker() {
@@ -85,7 +89,8 @@ void Main::LayOutMadePuzzle() {
     if (made->origin) {
         model_.SetOrigin(made->origin->first, made->origin->second);
     }
-    model_.LayOut(made->solution, made->givens);
+    model_.LayOut(made->solution, made->givens,
+                  BeginNow(made->origin ? PuzzleSource::Drawn : PuzzleSource::Loaded));
     StartKlok();
     // The next one is made while this one is played.
     PreparePuzzle();

@@ -115,6 +115,7 @@ void Main::HelpVolgendeStap_Click() {
     if (!model_.GameActive()) {
         return;
     }
+    model_.UseHelp(Help::NextStep);
     // Asked again on the same board, the advice goes on with its next part.
     if (advicePart_ + 1 < advice_.parts.size()) {
         ++advicePart_;

@@ -192,7 +192,7 @@ void Main::JudgeAloud(bool right) {
 }
 
 void Main::Complete() {
-    board_.ShowInfo(QStringLiteral("Gefeliciteerd met het oplossen van de puzzel..."));
+    board_.ShowInfo(Congratulation(model_.UsedHelp()));
     stopWatch_.stop();
     const QPointer<Main> self(this);
     const QString name = InputBox(this, QStringLiteral("U hebt de puzzel foutloos ingevuld.\r\n"

@@ -9,6 +9,7 @@
 #include "ui/dialogs/pattern_designer.h"
 #include "ui/dialogs/puzzelboekje.h"
 #include "ui/dialogs/scoreform.h"
+#include "ui/dialogs/statistieken.h"
 #include "ui/solver/editform.h"
 
 #include <QPointer>
@@ -40,6 +41,11 @@ void Main::Puntenlijst_Click() {
     // The list shows what another copy of the game added, and can delete it.
     files_.SyncScores();
     OpenModal<Scoreform>(scores_, this);
+}
+
+void Main::PuntenStatistiek_Click() {
+    QString note;
+    OpenModal<Statistieken>(Summarize(statistics_.Games(note), QDate::currentDate()), note, this);
 }
 
 void Main::ToolsGonfig_Click() {

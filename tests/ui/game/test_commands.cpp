@@ -1,4 +1,6 @@
+#include "core/daily_puzzle.h"
 #include "core/maker.h"
+#include "core/statistics.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/shell.h"
@@ -255,15 +257,15 @@ class TestCommands : public QObject {
         }
         QCOMPARE(titles, (QStringList{"File", "Edit", "Score", "Tools", "Beeld", "Help"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("File"))),
-                 (QStringList{"Nieuwe puzzel", "Pauze", "-", "Puzzel laden...", "Opslaan",
-                              "Afdrukken...", "Puzzelboekje...", "-", "Sluiten"}));
+                 (QStringList{"Nieuwe puzzel", "Puzzel van de dag", "Pauze", "-", "Puzzel laden...",
+                              "Opslaan", "Afdrukken...", "Puzzelboekje...", "-", "Sluiten"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("FileSave"))),
                  (QStringList{"Als Jpg plaatje", "Als Bmp plaatje", "Als webpagina"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Edit"))),
                  (QStringList{"Ongedaan maken", "Opnieuw", "-", "Kandidaten invullen", "-",
                               "Puzzel ontwerpen"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Punten"))),
-                 QStringList{"Scorelijst"});
+                 (QStringList{"Scorelijst", "Statistieken"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Tools"))),
                  (QStringList{"Instellingen", "-", "Patroon ontwerpen"}));
         QCOMPARE(Captions(Child<QMenu>(*game.main, QStringLiteral("Beeld"))),
@@ -291,6 +293,7 @@ class TestCommands : public QObject {
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("effect");
         QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << "new puzzle";
+        QTest::newRow("Ctrl+D") << int(Qt::Key_D) << int(Qt::ControlModifier) << "of the day";
         QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << "closed";
         QTest::newRow("F10") << int(Qt::Key_F10) << 0 << "File";
         QTest::newRow("Alt+E") << int(Qt::Key_E) << int(Qt::AltModifier) << "Edit";
@@ -310,6 +313,13 @@ class TestCommands : public QObject {
             QVERIFY(game.Model().GameActive());
             QCOMPARE(Child<QLabel>(*game.main, QStringLiteral("Label2"))->text(),
                      QStringLiteral("0:00:00:0"));
+        } else if (effect == u"of the day") {
+            // Made on a thread, and kept in the statistics once begun.
+            QTRY_VERIFY(game.Model().Start().source == PuzzleSource::Daily);
+            const QDate today = game.Model().Start().day;
+            QCOMPARE(today, QDate::currentDate());
+            QCOMPARE(game.Model().Puzzle().level, DailyLevel(today));
+            QTRY_VERIFY(game.folder.Read(QStringLiteral("Statistiek.json")).contains("\"daily\""));
         } else if (effect == u"closed") {
             QTRY_VERIFY(!game.main->isVisible());
             QCOMPARE(game.folder.Read(QStringLiteral("Scorelijst.lst")),
@@ -386,6 +396,46 @@ class TestCommands : public QObject {
         QTest::mouseClick(text, Qt::LeftButton);
         QVERIFY(pic->isVisible() && !pic2->isVisible());
         QCOMPARE(lock->pixmap().cacheKey(), Plaatjes::SlotClose().cacheKey());
+    }
+
+    // Help had in a game is said in the congratulation and kept with the game in the statistics.
+    void helpIsSaidAtTheEndAndKept_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("help");
+        const QString helped = QStringLiteral(
+            "Gefeliciteerd met het oplossen van de puzzel, met hulp opgelost (%1)...");
+        QTest::newRow("none") << QString()
+                              << QStringLiteral("Gefeliciteerd met het oplossen van de puzzel...")
+                              << 0;
+        QTest::newRow("hint") << "HelpHint" << helped.arg("Hint") << int(Help::Hint);
+        QTest::newRow("solution") << "HelpOplossing" << helped.arg("Oplossing")
+                                  << int(Help::Solution);
+        QTest::newRow("next step")
+            << "HelpVolgendeStap" << helped.arg("Volgende stap") << int(Help::NextStep);
+    }
+    void helpIsSaidAtTheEndAndKept() {
+        QFETCH(QString, command);
+        GameWindow game;
+        game.main->Knoptext(4)->setEnabled(true);
+        game.LayOut(QStringList(8, QStringLiteral("111111111")));
+        if (!command.isEmpty()) {
+            Child<QAction>(*game.main, command)->trigger();
+        }
+        QString said;
+        WhenModal([&](QWidget* prompt) {
+            said = Child<QLabel>(*game.main, QStringLiteral("InfoBalk"))->text();
+            prompt->close();
+        });
+        for (const QPoint cell : EmptyCells(game.Model().BoardGrid())) {
+            game.Model().Place(cell, game.Model().SolutionGrid()(cell.x(), cell.y()), {});
+        }
+        QTRY_VERIFY(!said.isEmpty());
+        QTEST(said, "said");
+        const std::optional<std::vector<PlayedGame>> games =
+            ReadStatisticsFile(game.folder.Read(QStringLiteral("Statistiek.json")));
+        QVERIFY(games && games->size() == 1 && games->front().completed);
+        QTEST(int(games->front().help), "help");
     }
 
     void commandTextMovesAndComesBackExactly() {

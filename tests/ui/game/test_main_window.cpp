@@ -428,15 +428,21 @@ class TestMainWindow : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("messages");
-        for (const QString& name : {QStringLiteral("Sudoku.ini"), QStringLiteral("Voorkeuren.ini"),
-                                    QStringLiteral("Scorelijst.lst")}) {
+        for (const QString& name :
+             {QStringLiteral("Sudoku.ini"), QStringLiteral("Voorkeuren.ini"),
+              QStringLiteral("Scorelijst.lst"), QStringLiteral("Statistiek.json")}) {
             const QByteArray row = name.toLatin1();
             const int changes = name == QStringLiteral("Scorelijst.lst") ? 2 : 1;
+            // Statistiek.json is not read at the start, so nothing there is passed over.
+            const int read = name == QStringLiteral("Statistiek.json") ? 0 : 1;
             QTest::newRow(row + ", a FIFO") << name << "fifo" << changes;
             QTest::newRow(row + ", a link to /dev/zero") << name << "zero" << changes;
             QTest::newRow(row + ", a folder") << name << "folder" << changes;
-            QTest::newRow(row + ", 17 MB") << name << "large" << changes + 1;
+            QTest::newRow(row + ", 17 MB") << name << "large" << changes + read;
         }
+        // Never written over blindly: the games it holds may be ones this version cannot read.
+        QTest::newRow("Statistiek.json, not one")
+            << QStringLiteral("Statistiek.json") << "other" << 1;
     }
     void filesThatAreNoPlainFilesArePassedOver() {
         QFETCH(QString, name);
@@ -450,6 +456,8 @@ class TestMainWindow : public QObject {
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
         } else if (kind == "folder") {
             QVERIFY(QDir().mkpath(path));
+        } else if (kind == "other") {
+            folder.Write(name, "{\"spellen\": []}");
         } else {
             folder.Write(name,
                          "[General]\nAlleenUniek=false\n" + QByteArray(17 * 1024 * 1024, '\n'));
@@ -462,10 +470,13 @@ class TestMainWindow : public QObject {
             QCOMPARE(main.Settings().Difficulty, 3);
             QVERIFY(main.Settings().OnlyUniquePuzzles);
             QCOMPARE(main.Scores().Count(), 0);
+            // Games begun at once, each recorded for the statistics.
+            main.Settings().OnlyUniquePuzzles = false;
             for (int difficulty : {5, 6}) {
                 main.Settings().Difficulty = difficulty;
                 main.Settings().ShowDuplicates = difficulty == 6;
                 main.Scores().Insert(QStringLiteral("0:00:30:0 - Nieuw"));
+                main.GeneratePuzzle();
                 main.SaveFiles();
                 QTest::qWait(50);
             }
