@@ -21,6 +21,21 @@ void Frame(QPainter& painter, const QRect& box, int width, const QColor& colour)
     painter.fillRect(QRect(box.right() - width + 1, box.top(), width, box.height()), colour);
 }
 
+// Lines across a box from its top left down to the right, about six to a cell's width, in the
+// colour made less transparent: across the stroke that crosses out a struck digit, not along it.
+void Hatch(QPainter& painter, const QRect& box, int width, QColor colour) {
+    colour.setAlpha(std::min(255, colour.alpha() * 2));
+    painter.save();
+    painter.setClipRect(box);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, width / 2.0 + 0.5));
+    const int step = std::max(3, box.width() / 6);
+    for (int x = box.left() - box.height(); x < box.right(); x += step) {
+        painter.drawLine(QPointF(x, box.top()), QPointF(x + box.height() + 1, box.bottom() + 1));
+    }
+    painter.restore();
+}
+
 }  // namespace
 
 void RecolourFace(QPainter& painter, const QImage& picture, const QRect& face,
@@ -48,10 +63,16 @@ void PaintMarks(QPainter& painter, const Surface& surface, const std::vector<Ove
     const int width = FrameWidth(surface.ScreenImage().devicePixelRatio());
     for (const OverlayMark& mark : marks) {
         const QRect box = surface.DeviceBox(mark.twips.topLeft(), mark.twips.bottomRight());
-        if (mark.filled) {
-            painter.fillRect(box, mark.colour);
-        } else {
-            Frame(painter, box, width, mark.colour);
+        switch (mark.style) {
+            case MarkStyle::Frame:
+                Frame(painter, box, width, mark.colour);
+                break;
+            case MarkStyle::Hatched:
+                Hatch(painter, box, width, mark.colour);
+                [[fallthrough]];
+            case MarkStyle::Tint:
+                painter.fillRect(box, mark.colour);
+                break;
         }
     }
 }

@@ -21,10 +21,13 @@ class Surface;
 void RecolourFace(QPainter& painter, const QImage& picture, const QRect& face,
                   const std::vector<std::pair<QRgb, QRgb>>& recolour, std::optional<QColor> frame);
 
-// A box over the board in twips of the surface, filled or outlined.
+// A box over the board in twips of the surface: outlined, tinted, or tinted and hatched with
+// diagonal lines of its colour, so that marks of like colours still differ by their shape to an eye
+// that cannot tell red from green.
+enum class MarkStyle { Frame, Tint, Hatched };
 struct OverlayMark {
     QRectF twips;
     QColor colour;
-    bool filled = false;
+    MarkStyle style = MarkStyle::Frame;
 };
 void PaintMarks(QPainter& painter, const Surface& surface, const std::vector<OverlayMark>& marks);

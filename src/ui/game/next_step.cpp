@@ -52,23 +52,24 @@ QRectF MarkBox(QPoint cell, int digit) {
 }
 
 // The marks of a part: the deciding cells tinted, the units outlined, and the cells the part is
-// about, green where a number goes, red where something is wrong or struck.
+// about, green and framed where a number goes, red and hatched where something is wrong or struck.
 std::vector<OverlayMark> MarksOf(const AdvicePart& part, bool placement) {
     std::vector<OverlayMark> marks;
     for (const QPoint& cell : part.deciding) {
-        marks.push_back({CellBox(cell), DecidingTint, true});
+        marks.push_back({CellBox(cell), DecidingTint, MarkStyle::Tint});
     }
     for (const QPoint& cell : part.secondGroup) {
-        marks.push_back({CellBox(cell), SecondGroupTint, true});
+        marks.push_back({CellBox(cell), SecondGroupTint, MarkStyle::Tint});
     }
     for (const QPoint& cell : part.focus) {
-        marks.push_back({CellBox(cell), placement ? PlaceTint : StruckTint, true});
+        marks.push_back({CellBox(cell), placement ? PlaceTint : StruckTint,
+                         placement ? MarkStyle::Tint : MarkStyle::Hatched});
         if (placement || part.deciding.empty()) {
-            marks.push_back({CellBox(cell), placement ? PlaceOutline : WrongOutline, false});
+            marks.push_back({CellBox(cell), placement ? PlaceOutline : WrongOutline});
         }
     }
     for (const logic::Unit& unit : part.outlined) {
-        marks.push_back({UnitBox(unit), UnitOutline, false});
+        marks.push_back({UnitBox(unit), UnitOutline});
     }
     return marks;
 }
