@@ -26,8 +26,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display nobody uses, chosen by Xvfb itself, so that checks started together never share one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# A display nobody uses, chosen by Xvfb itself, so that checks started together never share one;
+# kept as it is when its clients come and go, so that none of them meets a server resetting.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids="$!"
 tries=0
 until [ -s "$work/display" ] && DISPLAY=":$(cat "$work/display")" xdpyinfo >/dev/null 2>&1; do
@@ -56,5 +57,9 @@ game=$!
 pids="$pids $game"
 status=0
 "$@" "$work" "$game" || status=$?
-[ "$status" -eq 0 ] || cat "$work/game.log"
+if [ "$status" -ne 0 ]; then
+  cat "$work/game.log"
+  echo "Xvfb on $DISPLAY: $(kill -0 "${pids%% *}" 2>/dev/null && echo running || echo gone)"
+  cat "$work/xvfb.log"
+fi
 exit "$status"
