@@ -80,7 +80,8 @@ def main():
                 key(solution[index], spoken_file)
         if row < 8:
             key("Down", spoken_file)
-    wait_for(lambda: "foutloos" in spoken(), 20, "the completion")
+    # On a busy machine Orca may still be working through the last moves' events.
+    wait_for(lambda: "foutloos" in spoken(), 90, "the completion")
     time.sleep(2)
     subprocess.run(["xdotool", "type", "--delay", "100", "Orca"], check=True)
     key("Return", spoken_file)
