@@ -67,10 +67,14 @@ struct Arguments {
     int threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
 };
 
-// One line on standard error and exit status 2.
-[[noreturn]] void Fail(const std::string& why) {
+// One line on standard error, and the exit status that goes with it.
+int Tell(const std::string& why) {
     std::fprintf(stderr, "sudoku-make: %s\n", why.c_str());
-    std::exit(2);
+    return 2;
+}
+
+[[noreturn]] void Fail(const std::string& why) {
+    std::exit(Tell(why));
 }
 
 template <typename Number>
@@ -228,8 +232,6 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     const std::string failure =
         WritePdf(arguments, MakePuzzles(arguments.batch, arguments.threads));
-    if (!failure.empty()) {
-        Fail(failure);
-    }
-    return 0;
+    // Returned, not exited: the application ends in order, and with it its fonts.
+    return failure.empty() ? 0 : Tell(failure);
 }
