@@ -116,7 +116,8 @@ class TestCommands : public QObject {
         }
         QTRY_VERIFY(named);
         QCOMPARE(game.Model().Completed(), moves == 81);
-        const Grid before = game.Model().BoardGrid();
+        // A new puzzle may by chance have the old one's givens: whether one was laid out tells.
+        QSignalSpy laidOut(&game.Model(), &GameModel::laidOut);
         QString question;
         WhenModal(
             [&](QWidget* box) {
@@ -127,7 +128,7 @@ class TestCommands : public QObject {
         Child<QAction>(*game.main, QStringLiteral("FileNieuw"))->trigger();
         QTest::qWait(asked ? 0 : 550);
         QCOMPARE(!question.isEmpty(), asked);
-        QCOMPARE(game.Model().BoardGrid() == before, kept);
+        QCOMPARE(laidOut.isEmpty(), kept);
     }
 
     // With one solution asked for, the player sees how hard each new puzzle is, and is told when
