@@ -274,3 +274,18 @@ void OutlineSquare::paintEvent(QPaintEvent*) {
         painter.fillRect(QRect(hx, y, thick, length), colour_);
     }
 }
+
+std::optional<QPoint> ArrowStep(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return QPoint(-1, 0);
+        case Qt::Key_Right:
+            return QPoint(1, 0);
+        case Qt::Key_Up:
+            return QPoint(0, -1);
+        case Qt::Key_Down:
+            return QPoint(0, 1);
+        default:
+            return std::nullopt;
+    }
+}

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <span>
 
 // The kinds of control a window is built from.
@@ -83,6 +84,9 @@ inline constexpr char TwipsProperty[] = "twips";
 
 // Gives a window the inner size that belongs to an outer size in twips, which includes the
 // caption bar, the borders and, for a window with a menu bar, the menu.
+// The step in columns and rows that an arrow key takes on a grid of cells; none for other keys.
+std::optional<QPoint> ArrowStep(int key);
+
 void SizeWindowTwips(QWidget* window, int outerWidth, int outerHeight, bool withMenu = false);
 
 // A frame without caption: an etched border whose top line lies a little below its top edge.

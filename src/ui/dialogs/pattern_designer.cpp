@@ -197,32 +197,24 @@ void Patroonform::Picture1_MouseDown(int button, QPointF at) {
 bool Patroonform::Picture1_KeyDown(int key, bool repeated) {
     QPoint to = cursor_;
     // An arrow at the edge goes nowhere, as on the board.
-    switch (key) {
-        case Qt::Key_Left:
-            to.rx() = std::max(1, to.x() - 1);
-            break;
-        case Qt::Key_Right:
-            to.rx() = std::min(9, to.x() + 1);
-            break;
-        case Qt::Key_Up:
-            to.ry() = std::max(1, to.y() - 1);
-            break;
-        case Qt::Key_Down:
-            to.ry() = std::min(9, to.y() + 1);
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Not the dialog's first button, Cancel, which would throw the pattern away.
-            return true;
-        case Qt::Key_Space:
-            // Held down, the cell does not flicker between its colours.
-            if (!repeated) {
-                PaintFace(cursor_.x(), cursor_.y(), IsSet(cursor_) ? ClearFace : SetFace);
-                GridCellChanged(picture1View_, cursor_);
-            }
-            break;
-        default:
-            return false;
+    if (const std::optional<QPoint> step = ArrowStep(key)) {
+        to = {std::clamp(to.x() + step->x(), 1, 9), std::clamp(to.y() + step->y(), 1, 9)};
+    } else {
+        switch (key) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                // Not the dialog's first button, Cancel, which would throw the pattern away.
+                return true;
+            case Qt::Key_Space:
+                // Held down, the cell does not flicker between its colours.
+                if (!repeated) {
+                    PaintFace(cursor_.x(), cursor_.y(), IsSet(cursor_) ? ClearFace : SetFace);
+                    GridCellChanged(picture1View_, cursor_);
+                }
+                break;
+            default:
+                return false;
+        }
     }
     // The player works from the keyboard: the cursor shows, as the focus does after Tab.
     setAttribute(Qt::WA_KeyboardFocusChange);

@@ -34,6 +34,9 @@ KeyMeaning Meaning(const QKeyEvent& key) {
         if (digit) {
             return {KeyAction::Choose, code - Qt::Key_0, {}};
         }
+        if (const std::optional<QPoint> step = ArrowStep(code)) {
+            return {KeyAction::Move, 0, *step};
+        }
         switch (code) {
             case Qt::Key_Space:
             case Qt::Key_Return:
@@ -42,14 +45,6 @@ KeyMeaning Meaning(const QKeyEvent& key) {
             case Qt::Key_Delete:
             case Qt::Key_Backspace:
                 return {KeyAction::Empty, 0, {}};
-            case Qt::Key_Left:
-                return {KeyAction::Move, 0, {-1, 0}};
-            case Qt::Key_Right:
-                return {KeyAction::Move, 0, {1, 0}};
-            case Qt::Key_Up:
-                return {KeyAction::Move, 0, {0, -1}};
-            case Qt::Key_Down:
-                return {KeyAction::Move, 0, {0, 1}};
             default:
                 return {};
         }

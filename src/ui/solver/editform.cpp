@@ -257,25 +257,13 @@ void Editform::txtCELL_Change(int n) {
 
 bool Editform::txtCELL_KeyDown(int n, int key) {
     const solver::CellPos p = solver::CellPosition(static_cast<std::int16_t>(n));
-    int column = solver::GridColumn(p);
-    int row = solver::GridRow(p);
-    // The arrows walk the grid and wrap round within the row or column.
-    switch (key) {
-        case Qt::Key_Left:
-            column = column == 1 ? 9 : column - 1;
-            break;
-        case Qt::Key_Up:
-            row = row == 1 ? 9 : row - 1;
-            break;
-        case Qt::Key_Right:
-            column = column == 9 ? 1 : column + 1;
-            break;
-        case Qt::Key_Down:
-            row = row == 9 ? 1 : row + 1;
-            break;
-        default:
-            return false;
+    const std::optional<QPoint> step = ArrowStep(key);
+    if (!step) {
+        return false;
     }
+    // The arrows walk the grid and wrap round within the row or column.
+    const int column = (solver::GridColumn(p) + step->x() + 8) % 9 + 1;
+    const int row = (solver::GridRow(p) + step->y() + 8) % 9 + 1;
     txtCELL_[solver::CellNumberAt(column, row)]->setFocus();
     return true;
 }
