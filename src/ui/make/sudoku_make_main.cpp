@@ -87,6 +87,20 @@ std::optional<Number> NumberOf(std::string_view text) {
     return value;
 }
 
+[[noreturn]] void Reject(std::string_view option, std::string_view text, std::string_view must) {
+    Fail(std::string(option) + " must be " + std::string(must) + ", not '" + std::string(text) +
+         "'");
+}
+
+int NumberIn(std::string_view option, std::string_view text, int lowest, int highest,
+             std::string_view must) {
+    const std::optional<int> number = NumberOf<int>(text);
+    if (!number || *number < lowest || *number > highest) {
+        Reject(option, text, must);
+    }
+    return *number;
+}
+
 Arguments Parse(int argc, char** argv) {
     Arguments arguments;
     std::optional<std::uint64_t> seed;
@@ -103,37 +117,21 @@ Arguments Parse(int argc, char** argv) {
             std::fputs(Help, stdout);
             std::exit(0);
         } else if (option == "--count") {
-            const std::string_view text = value();
-            const auto count = NumberOf<int>(text);
-            if (!count || *count < 1 || *count > 100000) {
-                Fail("--count must be a whole number from 1 to 100000, not '" + std::string(text) +
-                     "'");
-            }
-            arguments.batch.count = *count;
+            arguments.batch.count =
+                NumberIn(option, value(), 1, 100000, "a whole number from 1 to 100000");
         } else if (option == "--level") {
-            const std::string_view text = value();
-            const auto level = NumberOf<int>(text);
-            if (!level || *level < MinDifficulty || *level > MaxDifficulty) {
-                Fail("--level must be 2, 3, 4, 5, 6, 7 or 8, not '" + std::string(text) + "'");
-            }
-            arguments.batch.difficulty = *level;
+            arguments.batch.difficulty =
+                NumberIn(option, value(), MinDifficulty, MaxDifficulty, "2, 3, 4, 5, 6, 7 or 8");
         } else if (option == "--no-symmetry") {
             arguments.batch.symmetric = false;
         } else if (option == "--seed") {
             const std::string_view text = value();
             seed = NumberOf<std::uint64_t>(text);
             if (!seed) {
-                Fail("--seed must be a whole number from 0 to 18446744073709551615, not '" +
-                     std::string(text) + "'");
+                Reject(option, text, "a whole number from 0 to 18446744073709551615");
             }
         } else if (option == "--threads") {
-            const std::string_view text = value();
-            const auto threads = NumberOf<int>(text);
-            if (!threads || *threads < 1 || *threads > 64) {
-                Fail("--threads must be a whole number from 1 to 64, not '" + std::string(text) +
-                     "'");
-            }
-            arguments.threads = *threads;
+            arguments.threads = NumberIn(option, value(), 1, 64, "a whole number from 1 to 64");
         } else if (option == "--solutions") {
             arguments.solutions = true;
         } else if (option == "--pdf") {
@@ -143,10 +141,10 @@ Arguments Parse(int argc, char** argv) {
             }
         } else if (option == "--per-page") {
             const std::string_view text = value();
-            const auto perPage = NumberOf<int>(text);
+            const std::optional<int> perPage = NumberOf<int>(text);
             if (!perPage || std::find(std::begin(BookletLayouts), std::end(BookletLayouts),
                                       *perPage) == std::end(BookletLayouts)) {
-                Fail("--per-page must be 1, 2, 4 or 6, not '" + std::string(text) + "'");
+                Reject(option, text, "1, 2, 4 or 6");
             }
             arguments.perPage = *perPage;
             perPageGiven = true;
