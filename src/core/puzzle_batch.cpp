@@ -40,6 +40,10 @@ MadePuzzle MakeOne(const PuzzleBatch& batch, int index, const std::atomic<bool>&
 
 }  // namespace
 
+int CoreCount() {
+    return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+}
+
 std::vector<MadePuzzle> MakePuzzles(const PuzzleBatch& batch, int threads,
                                     const std::function<bool(int made)>& made) {
     std::vector<MadePuzzle> puzzles(static_cast<std::size_t>(std::max(batch.count, 0)));

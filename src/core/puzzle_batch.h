@@ -17,6 +17,9 @@ struct PuzzleBatch {
     std::uint64_t seed = 0;
 };
 
+// As many threads as the processor has cores.
+int CoreCount();
+
 // Makes the batch's puzzles on `threads` threads; `made`, if given, is told the number made so far
 // (from the calling thread, now and then) and can end the work by answering false, which then
 // gives nothing.

@@ -19,7 +19,6 @@
 #include <QSpinBox>
 
 #include <algorithm>
-#include <thread>
 
 Puzzelboekje::Puzzelboekje(int difficulty, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral(" Puzzelboekje"));
@@ -74,15 +73,14 @@ void Puzzelboekje::Afdrukken_Click() {
     cancelled_ = false;
     const QPointer<Puzzelboekje> self(this);
     // Made on every core; the window goes on meanwhile, and tells how far the work is.
-    const std::vector<MadePuzzle> puzzles = MakePuzzles(
-        batch, static_cast<int>(std::max(1U, std::thread::hardware_concurrency())), [&](int made) {
-            if (self) {
-                progress_->setText(
-                    QStringLiteral("Puzzels maken: %1 van %2").arg(made).arg(batch.count));
-            }
-            QApplication::processEvents();
-            return self && !cancelled_;
-        });
+    const std::vector<MadePuzzle> puzzles = MakePuzzles(batch, CoreCount(), [&](int made) {
+        if (self) {
+            progress_->setText(
+                QStringLiteral("Puzzels maken: %1 van %2").arg(made).arg(batch.count));
+        }
+        QApplication::processEvents();
+        return self && !cancelled_;
+    });
     if (!self) {
         return;
     }

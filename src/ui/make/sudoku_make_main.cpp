@@ -22,7 +22,6 @@
 #include <random>
 #include <string>
 #include <string_view>
-#include <thread>
 
 namespace {
 
@@ -64,7 +63,7 @@ struct Arguments {
     QString pdf;
     int perPage = 4;
     // Both cores, or as many as there are.
-    int threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    int threads = CoreCount();
 };
 
 // One line on standard error, and the exit status that goes with it.
